@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/commondialog.h"
+
+#include <QMainWindow>
+
+class PlaylistModel;
+class QLabel;
+class QMenu;
+class QTreeView;
+struct Platform;
+
+// The playlist window: the table, the status bar, the shared file dialog, the menu bar and the
+// document state that every command reads and changes.
+class frmmain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmmain(Platform &platform, QWidget *parent = nullptr);
+    ~frmmain() override;
+
+    Platform &platform() const { return m_platform; }
+    PlaylistModel &model() const { return *m_model; }
+
+    // Sets panel 1 of the status bar to the count message for the current row count.
+    void showcount();
+    // Delete, Move up and Move down are available exactly while the table holds rows.
+    void updaterowcommands();
+    // Caption in its document form with the given list name.
+    void setcaption(const QString &name);
+
+    // Document state. listname is "新列表" while the list has no file of its own; insertpos is
+    // the 1-based position at which Add and Open insert their next row; saved holds only from a
+    // successful Save until the next command that may change the rows.
+    QString listname;
+    int insertpos = 0;
+    bool saved = false;
+
+    QTreeView *ListView1 = nullptr;
+    QStatusBar *sb = nullptr;
+    CommonDialog cd;
+
+    QAction *muneditdelete = nullptr;
+    QAction *muneditgoon = nullptr;
+    QAction *muneditgodown = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createTable();
+    void createStatusBar();
+    void createMenus();
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption);
+    void addSeparator(QMenu *menu, const char *name);
+
+    Platform &m_platform;
+    PlaylistModel *m_model = nullptr;
+    QLabel *m_countPanel = nullptr;
+};

@@ -1,0 +1,101 @@
+#include "app/playlistmodel.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString &cell(const PlaylistEntry &entry, int column) {
+    switch (column) {
+    case PlaylistModel::NameColumn:
+        return entry.name;
+    case PlaylistModel::SizeColumn:
+        return entry.size;
+    case PlaylistModel::PathColumn:
+        return entry.path;
+    case PlaylistModel::TypeColumn:
+        return entry.type;
+    default:
+        return entry.created;
+    }
+}
+
+Qt::Alignment columnAlignment(int column) {
+    return (column == PlaylistModel::NameColumn ? Qt::AlignLeft : Qt::AlignHCenter) |
+           Qt::AlignVCenter;
+}
+
+} // namespace
+
+int PlaylistModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int PlaylistModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const PlaylistEntry &row = entry(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell(row, index.column());
+    case Qt::CheckStateRole:
+        if (index.column() == NameColumn)
+            return row.checked ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::TextAlignmentRole:
+        return int(columnAlignment(index.column()));
+    default:
+        return {};
+    }
+}
+
+bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::CheckStateRole || index.column() != NameColumn ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    m_rows[size_t(index.row())]->checked = value.toInt() == Qt::Checked;
+    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+Qt::ItemFlags PlaylistModel::flags(const QModelIndex &index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (index.column() == NameColumn)
+        result |= Qt::ItemIsUserCheckable;
+    return result;
+}
+
+QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: {
+        static const char16_t *const headers[ColumnCount] = {u"文件名称", u"大小", u"位置", u"类型",
+                                                             u"创建时间"};
+        return QString::fromUtf16(headers[section]);
+    }
+    case ColumnKeyRole:
+        return QStringLiteral("key%1").arg(section + 1);
+    case Qt::TextAlignmentRole:
+        return int(columnAlignment(section));
+    default:
+        return {};
+    }
+}
+
+void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
+    Q_ASSERT(row >= 0 && row <= rowCount());
+    beginInsertRows({}, row, row);
+    m_rows.insert(m_rows.begin() + row, std::make_unique<PlaylistEntry>(std::move(entry)));
+    endInsertRows();
+}
+
+bool PlaylistModel::containsPath(const QString &path) const {
+    return std::any_of(m_rows.cbegin(), m_rows.cend(),
+                       [&path](const auto &row) { return row->path == path; });
+}

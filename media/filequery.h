@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/playlistentry.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QMimeDatabase>
+
+#include <optional>
+
+// Builds a playlist row from a file: name, clean absolute path, size in bytes, type
+// description and creation time. Type descriptions are cached by suffix, since looking one up
+// costs far more than the rest of the row.
+class FileQuery {
+public:
+    // The row for the file at path (not checked), or nothing when no file is there.
+    std::optional<PlaylistEntry> entryFor(const QString &path);
+
+private:
+    QString typeDescription(const QString &fileName);
+
+    QMimeDatabase m_mimeDatabase;
+    QHash<QString, QString> m_typeBySuffix;
+    QLocale m_locale = QLocale::system();
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/codepage.h"
+#include "platform/commondialog.h"
+#include "platform/messageboxes.h"
+
+#include <memory>
+
+// Everything the commands need from the operating system. The program runs on the desktop
+// services; tests hand the main window scripted fakes instead.
+struct Platform {
+    std::unique_ptr<FileDialogBackend> fileDialog;
+    std::unique_ptr<MessageBoxes> messageBoxes;
+    CodePage codePage;
+};
+
+Platform desktopPlatform();
