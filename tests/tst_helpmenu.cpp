@@ -29,20 +29,13 @@ int aboutBoxCount() {
 }
 
 // What the help commands must leave alone.
-struct DocumentState {
-    int rows;
-    QString firstPath;
-    QString listname;
-    bool saved;
-    QString status;
-    QString caption;
-};
-
-DocumentState stateOf(const frmmain &form) {
-    return {form.model().rowCount(),
-            form.model().entry(0).path,
+QStringList documentState(const frmmain &form) {
+    const PlaylistEntry &entry = form.model().entry(0);
+    return {QString::number(form.model().rowCount()),
+            entry.path,
+            QString::number(entry.checked),
             form.listname,
-            form.saved,
+            QString::number(form.saved),
             form.findChild<QLabel *>(QStringLiteral("countPanel"))->text(),
             form.windowTitle()};
 }
@@ -87,21 +80,14 @@ void TestHelpMenu::opensTarget() {
     form.saved = true;
     form.setcaption(form.listname);
     form.showcount();
-    const DocumentState before = stateOf(form);
+    const QStringList before = documentState(form);
 
     form.findChild<QAction *>(item)->trigger();
 
     QCOMPARE(fakes.shell->opened.size(), 1);
     QCOMPARE(fakes.shell->opened.first().owner, &form);
     QCOMPARE(fakes.shell->opened.first().target, target);
-    const DocumentState after = stateOf(form);
-    QCOMPARE(after.rows, before.rows);
-    QCOMPARE(after.firstPath, before.firstPath);
-    QVERIFY(form.model().entry(0).checked);
-    QCOMPARE(after.listname, before.listname);
-    QCOMPARE(after.saved, before.saved);
-    QCOMPARE(after.status, before.status);
-    QCOMPARE(after.caption, before.caption);
+    QCOMPARE(documentState(form), before);
     QVERIFY(fakes.messageBoxes->shown.isEmpty());
     QCOMPARE(aboutBoxCount(), 0);
 }
