@@ -1,5 +1,7 @@
 #include "app/frmmain.h"
 
+#include "about/frmabout.h"
+#include "about/helpcommands.h"
 #include "app/apptexts.h"
 #include "app/playlistmodel.h"
 #include "media/addfiles.h"
@@ -42,7 +44,10 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     showcount();
 }
 
-frmmain::~frmmain() = default;
+frmmain::~frmmain() {
+    // Owner-less windows would otherwise outlive the platform they use.
+    delete aboutBox;
+}
 
 void frmmain::showcount() {
     m_countPanel->setText(AppTexts::countMessage(m_model->rowCount()));
@@ -140,15 +145,20 @@ void frmmain::createMenus() {
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
-    addItem(munhelp, "munhelpzn", QStringLiteral("指南"));
-    addItem(munhelp, "munhelpfaq", QStringLiteral("FAQ"));
+    QAction *munhelpzn = addItem(munhelp, "munhelpzn", QStringLiteral("指南"));
+    QAction *munhelpfaq = addItem(munhelp, "munhelpfaq", QStringLiteral("FAQ"));
     addSeparator(munhelp, "yh");
-    addItem(munhelp, "munhelpemail", QStringLiteral("给我发E_mail"));
-    addItem(munhelp, "munhelpgoweb", QStringLiteral("访问我的网站"));
+    QAction *munhelpemail = addItem(munhelp, "munhelpemail", QStringLiteral("给我发E_mail"));
+    QAction *munhelpgoweb = addItem(munhelp, "munhelpgoweb", QStringLiteral("访问我的网站"));
     addSeparator(munhelp, "g");
-    addItem(munhelp, "munhelpabut", QStringLiteral("关于"));
+    QAction *munhelpabut = addItem(munhelp, "munhelpabut", QStringLiteral("关于"));
 
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
+    connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
+    connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });
+    connect(munhelpemail, &QAction::triggered, this, [this] { sendMail(*this); });
+    connect(munhelpgoweb, &QAction::triggered, this, [this] { visitHomePage(*this); });
+    connect(munhelpabut, &QAction::triggered, this, [this] { showAbout(*this); });
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {

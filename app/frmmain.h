@@ -3,8 +3,10 @@
 #include "platform/commondialog.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class PlaylistModel;
+class frmAbout;
 class QLabel;
 class QMenu;
 class QTreeView;
@@ -43,6 +45,9 @@ public:
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;
+
+    // The About box while it is open; it has no owner and deletes itself when closed.
+    QPointer<frmAbout> aboutBox;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,8 +1,15 @@
 #include "platform/platform.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmessageboxes.h"
+#include "platform/qtprogramlauncher.h"
+#include "platform/qtshell.h"
+#include "platform/standinregistry.h"
 
 Platform desktopPlatform() {
-    return Platform{std::make_unique<QtFileDialog>(), std::make_unique<QtMessageBoxes>(),
-                    CodePage::system()};
+    return Platform{std::make_unique<QtFileDialog>(),
+                    std::make_unique<QtMessageBoxes>(),
+                    CodePage::system(),
+                    std::make_unique<QtShell>(),
+                    std::make_unique<StandInRegistry>(),
+                    std::make_unique<QtProgramLauncher>()};
 }

@@ -3,6 +3,9 @@
 #include "platform/codepage.h"
 #include "platform/commondialog.h"
 #include "platform/messageboxes.h"
+#include "platform/programlauncher.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 
 #include <memory>
 
@@ -12,6 +15,9 @@ struct Platform {
     std::unique_ptr<FileDialogBackend> fileDialog;
     std::unique_ptr<MessageBoxes> messageBoxes;
     CodePage codePage;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<Registry> registry;
+    std::unique_ptr<ProgramLauncher> programs;
 };
 
 Platform desktopPlatform();

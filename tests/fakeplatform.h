@@ -3,8 +3,10 @@
 #include "platform/platform.h"
 
 #include <QTest>
+#include <QUrl>
 
 #include <deque>
+#include <map>
 
 // A file dialog that answers from a script and records what each command asked for.
 class FakeFileDialog : public FileDialogBackend {
@@ -68,10 +70,73 @@ public:
     }
 };
 
+struct ShellRequest {
+    QWidget *owner;
+    QUrl target;
+};
+
+// A shell that records what it was asked to open and opens nothing.
+class FakeShell : public Shell {
+public:
+    QList<ShellRequest> opened;
+
+    void open(QWidget *owner, const QUrl &target) override {
+        opened << ShellRequest{owner, target};
+    }
+};
+
+struct RegistryRead {
+    QString key;
+    QString valueName;
+    bool operator==(const RegistryRead &other) const {
+        return key == other.key && valueName == other.valueName;
+    }
+};
+
+// A registry of the values a test puts in (under the local-machine root), which records every
+// value asked for.
+class FakeRegistry : public Registry {
+public:
+    std::map<std::pair<QString, QString>, RegistryValue> values;
+    mutable QList<RegistryRead> reads;
+
+    void set(const QString &key, const QString &valueName, const RegistryValue &value) {
+        values[{key.toLower(), valueName.toLower()}] = value;
+    }
+
+    std::optional<RegistryValue> value(RegistryRoot root, const QString &key,
+                                       const QString &valueName) const override {
+        reads << RegistryRead{key, valueName};
+        const auto found = values.find({key.toLower(), valueName.toLower()});
+        if (root != RegistryRoot::LocalMachine || found == values.end())
+            return std::nullopt;
+        return found->second;
+    }
+};
+
+// Starts nothing; records each program asked for and answers startResult.
+class FakeProgramLauncher : public ProgramLauncher {
+public:
+    bool startResult = true;
+    QStringList started;
+
+    bool start(const QString &program) override {
+        started << program;
+        return startResult;
+    }
+};
+
 // A platform of fakes, with typed access to each of them.
 struct FakePlatform {
     FakeFileDialog *fileDialog = new FakeFileDialog;
     FakeMessageBoxes *messageBoxes = new FakeMessageBoxes;
+    FakeShell *shell = new FakeShell;
+    FakeRegistry *registry = new FakeRegistry;
+    FakeProgramLauncher *programs = new FakeProgramLauncher;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
-                      std::unique_ptr<MessageBoxes>(messageBoxes), CodePage("UTF-8")};
+                      std::unique_ptr<MessageBoxes>(messageBoxes),
+                      CodePage("UTF-8"),
+                      std::unique_ptr<Shell>(shell),
+                      std::unique_ptr<Registry>(registry),
+                      std::unique_ptr<ProgramLauncher>(programs)};
 };

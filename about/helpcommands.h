@@ -1,0 +1,14 @@
+#pragma once
+
+class frmmain;
+
+// Help > 指南: the guide readme.txt in the program's own folder.
+void showGuide(frmmain &form);
+// Help > FAQ: the maker's FAQ page.
+void showFaq(frmmain &form);
+// Help > 给我发E_mail: a new mail message to the maker.
+void sendMail(frmmain &form);
+// Help > 访问我的网站: the maker's home page.
+void visitHomePage(frmmain &form);
+// Help > 关于: the About box, created on first use; there is only ever one.
+void showAbout(frmmain &form);

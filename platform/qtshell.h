@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/shell.h"
+
+// The desktop's URL handlers (xdg-open and friends).
+class QtShell : public Shell {
+public:
+    void open(QWidget *owner, const QUrl &target) override;
+};

@@ -1,0 +1,24 @@
+#include "platform/standinregistry.h"
+
+#include <QStandardPaths>
+
+QStringList StandInRegistry::toolNames() {
+    return {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+            QStringLiteral("gnome-system-monitor")};
+}
+
+std::optional<RegistryValue> StandInRegistry::value(RegistryRoot root, const QString &key,
+                                                    const QString &valueName) const {
+    if (root != RegistryRoot::LocalMachine ||
+        key.compare(QLatin1String(SystemInfoKeys::ToolKey), Qt::CaseInsensitive) != 0 ||
+        valueName.compare(QLatin1String(SystemInfoKeys::ToolValue), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    // Looked up on every read, so a tool installed while the program runs is found.
+    const QStringList names = toolNames();
+    for (const QString &name : names) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty())
+            return RegistryValue::text(path);
+    }
+    return std::nullopt;
+}

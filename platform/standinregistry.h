@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/registry.h"
+
+#include <QStringList>
+
+// Linux has no registry. This one holds a single value, the tool path under the key of the
+// system-information tool, naming the first of the usual system-information programs found on
+// PATH; without one of them it holds nothing.
+class StandInRegistry : public Registry {
+public:
+    // The programs looked for, in order of preference.
+    static QStringList toolNames();
+
+    std::optional<RegistryValue> value(RegistryRoot root, const QString &key,
+                                       const QString &valueName) const override;
+};
