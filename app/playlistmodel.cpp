@@ -99,3 +99,53 @@ bool PlaylistModel::containsPath(const QString &path) const {
     return std::any_of(m_rows.cbegin(), m_rows.cend(),
                        [&path](const auto &row) { return row->path == path; });
 }
+
+int PlaylistModel::removeCheckedEntries() {
+    const int before = rowCount();
+    int last = before - 1;
+    while (last >= 0) {
+        if (!m_rows[size_t(last)]->checked) {
+            --last;
+            continue;
+        }
+        int first = last;
+        while (first > 0 && m_rows[size_t(first - 1)]->checked)
+            --first;
+        beginRemoveRows({}, first, last);
+        m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+        endRemoveRows();
+        last = first - 1;
+    }
+    return before - rowCount();
+}
+
+void PlaylistModel::setAllChecked(bool checked) {
+    for (const auto &row : m_rows)
+        row->checked = checked;
+    emitCheckMarksChanged();
+}
+
+void PlaylistModel::invertAllChecked() {
+    for (const auto &row : m_rows)
+        row->checked = !row->checked;
+    emitCheckMarksChanged();
+}
+
+void PlaylistModel::exchangeTexts(int row, int otherRow) {
+    Q_ASSERT(row >= 0 && row < rowCount() && otherRow >= 0 && otherRow < rowCount());
+    PlaylistEntry &a = *m_rows[size_t(row)];
+    PlaylistEntry &b = *m_rows[size_t(otherRow)];
+    std::swap(a.name, b.name);
+    std::swap(a.size, b.size);
+    std::swap(a.path, b.path);
+    std::swap(a.type, b.type);
+    std::swap(a.created, b.created);
+    Q_EMIT dataChanged(index(std::min(row, otherRow), 0),
+                       index(std::max(row, otherRow), ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void PlaylistModel::emitCheckMarksChanged() {
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn),
+                           {Qt::CheckStateRole});
+}

@@ -36,6 +36,17 @@ public:
     // Exact, case-sensitive comparison with every row's path cell.
     bool containsPath(const QString &path) const;
 
+    // Removes the checked rows, bottom up, one run of adjacent checked rows at a time, and
+    // keeps the others in their order. Returns how many rows went.
+    int removeCheckedEntries();
+    // Check-mark commands: each changes every row and reports it in one change.
+    void setAllChecked(bool checked);
+    void invertAllChecked();
+    // Exchanges the five cell texts of two rows; each row keeps its own check mark.
+    void exchangeTexts(int row, int otherRow);
+
 private:
+    void emitCheckMarksChanged();
+
     std::vector<std::unique_ptr<PlaylistEntry>> m_rows;
 };
