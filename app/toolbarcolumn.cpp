@@ -56,13 +56,10 @@ void ToolbarColumn::flattenAll() {
 }
 
 bool ToolbarColumn::eventFilter(QObject *watched, QEvent *event) {
-    // Only moves over the parent's own background count, not those its other children pass up.
-    if (watched == parent() && event->type() == QEvent::MouseMove) {
-        const auto *parentWidget = static_cast<QWidget *>(watched);
-        const QPoint position = static_cast<QMouseEvent *>(event)->position().toPoint();
-        if (!parentWidget->childAt(position))
-            flattenAll();
-    }
+    // The table and the column take their own moves, so what reaches the parent is a move over
+    // its background.
+    if (watched == parent() && event->type() == QEvent::MouseMove)
+        flattenAll();
     return QWidget::eventFilter(watched, event);
 }
 

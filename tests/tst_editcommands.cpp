@@ -85,8 +85,6 @@ void EditCommandsTest::deleteRemovesCheckedRows_data() {
                                     << "f2 f3 f4";
     QTest::newRow("all") << 3 << "xxx"
                          << "";
-    QTest::newRow("empty table") << 0 << ""
-                                 << "";
 }
 
 void EditCommandsTest::deleteRemovesCheckedRows() {
