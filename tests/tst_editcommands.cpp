@@ -75,16 +75,11 @@ void EditCommandsTest::deleteRemovesCheckedRows_data() {
     QTest::addColumn<QString>("checked");
     QTest::addColumn<QString>("remaining");
 
-    QTest::newRow("none checked") << 3 << "..."
-                                  << "f1 f2 f3";
-    QTest::newRow("rows 2 and 3 of 4") << 4 << ".xx."
-                                       << "f1 f4";
-    QTest::newRow("every other") << 6 << "x.x.x."
-                                 << "f2 f4 f6";
-    QTest::newRow("first and last") << 5 << "x...x"
-                                    << "f2 f3 f4";
-    QTest::newRow("all") << 3 << "xxx"
-                         << "";
+    QTest::newRow("none checked") << 3 << "..." << QStringLiteral("f1 f2 f3");
+    QTest::newRow("rows 2 and 3 of 4") << 4 << ".xx." << QStringLiteral("f1 f4");
+    QTest::newRow("every other") << 6 << "x.x.x." << QStringLiteral("f2 f4 f6");
+    QTest::newRow("first and last") << 5 << "x...x" << QStringLiteral("f2 f3 f4");
+    QTest::newRow("all") << 3 << "xxx" << QStringLiteral("");
 }
 
 void EditCommandsTest::deleteRemovesCheckedRows() {
@@ -253,16 +248,13 @@ void EditCommandsTest::checkMarkCommands_data() {
     const QString all = QStringLiteral("muneditselectall");
     const QString invert = QStringLiteral("muneditselectunall");
     const QString clear = QStringLiteral("muneditselectclear");
-    QTest::newRow("select all") << QStringList{all} << "x..x."
-                                << "xxxxx";
-    QTest::newRow("invert a mix") << QStringList{invert} << "x..x."
-                                  << ".xx.x";
-    QTest::newRow("clear") << QStringList{clear} << "x..x."
-                           << ".....";
-    QTest::newRow("select all then invert") << QStringList{all, invert} << ".x..."
-                                            << ".....";
+    QTest::newRow("select all") << QStringList{all} << "x..x." << QStringLiteral("xxxxx");
+    QTest::newRow("invert a mix") << QStringList{invert} << "x..x." << QStringLiteral(".xx.x");
+    QTest::newRow("clear") << QStringList{clear} << "x..x." << QStringLiteral(".....");
+    QTest::newRow("select all then invert")
+        << QStringList{all, invert} << ".x..." << QStringLiteral(".....");
     QTest::newRow("invert twice") << QStringList{invert, invert} << "xx..x"
-                                  << "xx..x";
+                                  << QStringLiteral("xx..x");
 }
 
 void EditCommandsTest::checkMarkCommands() {
