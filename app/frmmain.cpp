@@ -3,13 +3,16 @@
 #include "about/frmabout.h"
 #include "about/helpcommands.h"
 #include "app/apptexts.h"
+#include "app/editcommands.h"
 #include "app/playlistmodel.h"
+#include "app/toolbarcolumn.h"
 #include "media/addfiles.h"
 #include "platform/platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -22,6 +25,7 @@ constexpr int ClientWidth = 624;
 constexpr int ClientHeight = 357;
 constexpr int StatusBarHeight = 21;
 constexpr QRect TableGeometry(0, 0, 593, 337);
+constexpr QRect ToolbarGeometry(596, 0, 28, 337);
 constexpr int ColumnWidths[] = {96, 93, 203, 96, 96};
 constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
@@ -36,6 +40,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createTable();
     createStatusBar();
     createMenus();
+    createToolbar();
     resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
@@ -58,10 +63,21 @@ void frmmain::updaterowcommands() {
     muneditdelete->setEnabled(hasRows);
     muneditgoon->setEnabled(hasRows);
     muneditgodown->setEnabled(hasRows);
+    m_toolbar->setRowCommandsAvailable(hasRows);
 }
 
 void frmmain::setcaption(const QString &name) {
     setWindowTitle(AppTexts::documentCaption(name));
+}
+
+int frmmain::currentRow() const {
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmmain::selectRow(int row) {
+    ListView1->selectionModel()->setCurrentIndex(
+        m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void frmmain::closeEvent(QCloseEvent *event) {
@@ -135,9 +151,9 @@ void frmmain::createMenus() {
     muneditgoon = addItem(munedit, "muneditgoon", QStringLiteral("上移"));
     muneditgodown = addItem(munedit, "muneditgodown", QStringLiteral("下移"));
     addSeparator(munedit, "e");
-    addItem(munedit, "muneditselectall", QStringLiteral("全选"));
-    addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
-    addItem(munedit, "muneditselectclear", QStringLiteral("清除"));
+    QAction *muneditselectall = addItem(munedit, "muneditselectall", QStringLiteral("全选"));
+    QAction *muneditselectunall = addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
+    QAction *muneditselectclear = addItem(munedit, "muneditselectclear", QStringLiteral("清除"));
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
@@ -159,6 +175,23 @@ void frmmain::createMenus() {
     connect(munhelpemail, &QAction::triggered, this, [this] { sendMail(*this); });
     connect(munhelpgoweb, &QAction::triggered, this, [this] { visitHomePage(*this); });
     connect(munhelpabut, &QAction::triggered, this, [this] { showAbout(*this); });
+    connect(muneditdelete, &QAction::triggered, this, [this] { deleteCheckedRows(*this); });
+    connect(muneditgoon, &QAction::triggered, this, [this] { moveRowUp(*this); });
+    connect(muneditgodown, &QAction::triggered, this, [this] { moveRowDown(*this); });
+    connect(muneditselectall, &QAction::triggered, this, [this] { checkAllRows(*this); });
+    connect(muneditselectunall, &QAction::triggered, this, [this] { invertCheckMarks(*this); });
+    connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
+}
+
+void frmmain::createToolbar() {
+    // The buttons run the menu items' handlers by triggering the items themselves.
+    const auto item = [this](const char *name) {
+        return findChild<QAction *>(QLatin1String(name));
+    };
+    m_toolbar = new ToolbarColumn({item("munfilenew"), item("munfileopen"), item("munfilesave"),
+                                   item("muneditadd"), muneditdelete, muneditgoon, muneditgodown},
+                                  centralWidget());
+    m_toolbar->setGeometry(ToolbarGeometry);
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {

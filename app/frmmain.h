@@ -7,6 +7,7 @@
 
 class PlaylistModel;
 class frmAbout;
+class ToolbarColumn;
 class QLabel;
 class QMenu;
 class QTreeView;
@@ -30,6 +31,11 @@ public:
     void updaterowcommands();
     // Caption in its document form with the given list name.
     void setcaption(const QString &name);
+
+    // The current row is the selected row (0-based), or -1 when none is selected.
+    int currentRow() const;
+    // Selects the row and makes it the view's current index, so the two never disagree.
+    void selectRow(int row);
 
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
     // the 1-based position at which Add and Open insert their next row; saved holds only from a
@@ -56,10 +62,12 @@ private:
     void createTable();
     void createStatusBar();
     void createMenus();
+    void createToolbar();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     void addSeparator(QMenu *menu, const char *name);
 
     Platform &m_platform;
     PlaylistModel *m_model = nullptr;
     QLabel *m_countPanel = nullptr;
+    ToolbarColumn *m_toolbar = nullptr;
 };

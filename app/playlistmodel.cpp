@@ -27,7 +27,7 @@ Qt::Alignment columnAlignment(int column) {
 } // namespace
 
 int PlaylistModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows.size() - m_gapSize);
 }
 
 int PlaylistModel::columnCount(const QModelIndex &parent) const {
@@ -56,7 +56,7 @@ bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int
     if (role != Qt::CheckStateRole || index.column() != NameColumn ||
         !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    m_rows[size_t(index.row())]->checked = value.toInt() == Qt::Checked;
+    at(index.row()).checked = value.toInt() == Qt::Checked;
     Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -98,4 +98,68 @@ void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
 bool PlaylistModel::containsPath(const QString &path) const {
     return std::any_of(m_rows.cbegin(), m_rows.cend(),
                        [&path](const auto &row) { return row->path == path; });
+}
+
+int PlaylistModel::removeCheckedEntries() {
+    // Visited bottom up. Erasing each run of checked rows in place would move every row below
+    // it once per run; instead the survivors below gather once each at the end of the storage,
+    // and the emptied slots between are dropped in one erase at the end.
+    const int before = rowCount();
+    m_gapBegin = m_rows.size();
+    int last = before - 1;
+    while (last >= 0) {
+        if (!m_rows[size_t(last)]->checked) {
+            --last;
+            continue;
+        }
+        int first = last;
+        while (first > 0 && m_rows[size_t(first - 1)]->checked)
+            --first;
+        beginRemoveRows({}, first, last);
+        const auto gapEnd = m_rows.begin() + std::ptrdiff_t(m_gapBegin + m_gapSize);
+        const auto survivors = m_rows.begin() + last + 1;
+        const auto movedTo =
+            std::move_backward(survivors, m_rows.begin() + std::ptrdiff_t(m_gapBegin), gapEnd);
+        std::for_each(m_rows.begin() + first, survivors, [](auto &row) { row.reset(); });
+        m_gapBegin = size_t(first);
+        m_gapSize = size_t(movedTo - (m_rows.begin() + first));
+        endRemoveRows();
+        last = first - 1;
+    }
+    const auto gapBegin = m_rows.begin() + std::ptrdiff_t(m_gapBegin);
+    m_rows.erase(gapBegin, gapBegin + std::ptrdiff_t(m_gapSize));
+    m_gapBegin = 0;
+    m_gapSize = 0;
+    return before - rowCount();
+}
+
+void PlaylistModel::setAllChecked(bool checked) {
+    for (const auto &row : m_rows)
+        row->checked = checked;
+    emitCheckMarksChanged();
+}
+
+void PlaylistModel::invertAllChecked() {
+    for (const auto &row : m_rows)
+        row->checked = !row->checked;
+    emitCheckMarksChanged();
+}
+
+void PlaylistModel::exchangeTexts(int row, int otherRow) {
+    Q_ASSERT(row >= 0 && row < rowCount() && otherRow >= 0 && otherRow < rowCount());
+    PlaylistEntry &a = at(row);
+    PlaylistEntry &b = at(otherRow);
+    std::swap(a.name, b.name);
+    std::swap(a.size, b.size);
+    std::swap(a.path, b.path);
+    std::swap(a.type, b.type);
+    std::swap(a.created, b.created);
+    Q_EMIT dataChanged(index(std::min(row, otherRow), 0),
+                       index(std::max(row, otherRow), ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void PlaylistModel::emitCheckMarksChanged() {
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn),
+                           {Qt::CheckStateRole});
 }
