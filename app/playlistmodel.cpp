@@ -99,3 +99,18 @@ bool PlaylistModel::containsPath(const QString &path) const {
     return std::any_of(m_rows.cbegin(), m_rows.cend(),
                        [&path](const auto &row) { return row->path == path; });
 }
+
+void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
+    Q_ASSERT(entries.size() <= size_t(MaxRows));
+    std::vector<std::unique_ptr<PlaylistEntry>> rows;
+    rows.reserve(entries.size());
+    for (PlaylistEntry &entry : entries)
+        rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void PlaylistModel::clear() {
+    replaceEntries({});
+}

@@ -35,6 +35,9 @@ public:
     void insertEntry(int row, PlaylistEntry entry);
     // Exact, case-sensitive comparison with every row's path cell.
     bool containsPath(const QString &path) const;
+    // Replaces every row at once (one reset instead of one insertion per row).
+    void replaceEntries(std::vector<PlaylistEntry> entries);
+    void clear();
 
 private:
     std::vector<std::unique_ptr<PlaylistEntry>> m_rows;
