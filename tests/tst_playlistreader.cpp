@@ -1,7 +1,5 @@
-#include "app/playlistmodel.h"
 #include "platform/codepage.h"
 #include "playlist/playlistreader.h"
-#include "playlist/playlistwriter.h"
 #include "playlist/textlines.h"
 
 #include <QTest>
@@ -43,8 +41,6 @@ private Q_SLOTS:
     void m3u();
     void ram_data();
     void ram();
-    void writtenFilesReadBack_data();
-    void writtenFilesReadBack();
 };
 
 void tst_PlaylistReader::lines_data() {
@@ -212,41 +208,6 @@ void tst_PlaylistReader::ram() {
     QFETCH(QStringList, paths);
     QFETCH(QString, messagePart);
     comparePaths(readRamPaths(text, list), status, paths, messagePart);
-}
-
-void tst_PlaylistReader::writtenFilesReadBack_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QByteArray>("charset");
-    QTest::newRow("pls utf-8") << "/l.pls" << QByteArray("UTF-8");
-    QTest::newRow("pls gb18030") << "/l.pls" << QByteArray("GB18030");
-    QTest::newRow("m3u utf-8") << "/l.m3u" << QByteArray("UTF-8");
-    QTest::newRow("m3u gb18030") << "/l.m3u" << QByteArray("GB18030");
-    QTest::newRow("m3u8") << "/l.m3u8" << QByteArray("GB18030");
-    QTest::newRow("ram utf-8") << "/l.ram" << QByteArray("UTF-8");
-    QTest::newRow("ram gb18030") << "/l.ram" << QByteArray("GB18030");
-}
-
-void tst_PlaylistReader::writtenFilesReadBack() {
-    QFETCH(QString, target);
-    QFETCH(QByteArray, charset);
-    const QStringList paths{QStringLiteral("/音乐/歌 1.mp3"), QStringLiteral("/m/#a;b=c.mp3"),
-                            QStringLiteral("/m/") + QString(300, QChar(u'长')),
-                            QStringLiteral("/音乐/歌 1.mp3")};
-    PlaylistModel model;
-    for (const QString &path : paths) {
-        PlaylistEntry entry;
-        entry.path = path;
-        model.insertEntry(model.rowCount(), entry);
-    }
-    const CodePage codePage(charset);
-    const EncodedPlaylist encoded = encodePlaylist(target, model, codePage);
-    QCOMPARE(encoded.error, QString());
-    const QString text = decodePlaylistText(encoded.bytes, codePage, target.endsWith(u'8'));
-    const PlaylistPaths read = target.endsWith(QLatin1String(".pls"))   ? readPlsPaths(text, list)
-                               : target.endsWith(QLatin1String(".ram")) ? readRamPaths(text, list)
-                                                                        : readM3uPaths(text, list);
-    QCOMPARE(read.status, Status::Read);
-    QCOMPARE(read.paths, paths);
 }
 
 QTEST_GUILESS_MAIN(tst_PlaylistReader)
