@@ -24,19 +24,14 @@ void deleteCheckedRows(frmmain &form) {
     form.saved = false;
     PlaylistModel &model = form.model();
     const int current = form.currentRow();
-    // The rows above the current one that survive decide where it, or its successor, ends up.
-    int survivorsAbove = 0;
-    bool currentGoes = false;
-    if (current >= 0) {
-        for (int row = 0; row < current; ++row)
-            survivorsAbove += model.entry(row).checked ? 0 : 1;
-        currentGoes = model.entry(current).checked;
-    }
+    // The rows above the current one that stay decide where it, or the row that takes its
+    // place, ends up.
+    int keptAbove = 0;
+    for (int row = 0; row < current; ++row)
+        keptAbove += model.entry(row).checked ? 0 : 1;
 
-    model.removeCheckedEntries();
-
-    if (currentGoes && model.rowCount() > 0)
-        form.selectRow(std::min(survivorsAbove, model.rowCount() - 1));
+    if (model.removeCheckedEntries() > 0 && current >= 0 && model.rowCount() > 0)
+        form.selectRow(std::min(keptAbove, model.rowCount() - 1));
     form.updaterowcommands();
     form.showcount();
 }

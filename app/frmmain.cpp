@@ -8,6 +8,9 @@
 #include "app/toolbarcolumn.h"
 #include "media/addfiles.h"
 #include "platform/platform.h"
+#include "playlist/lifecyclecommands.h"
+#include "playlist/opencommand.h"
+#include "playlist/savecommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -81,6 +84,11 @@ void frmmain::selectRow(int row) {
 }
 
 void frmmain::closeEvent(QCloseEvent *event) {
+    // The close box asks about an unsaved list exactly as Exit does.
+    if (!mayDiscardList(*this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // The search dialog and the About box have no owner; the program ends with this window.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -136,12 +144,12 @@ void frmmain::createStatusBar() {
 void frmmain::createMenus() {
     QMenu *munfile = menuBar()->addMenu(QStringLiteral("文件"));
     munfile->setObjectName(QStringLiteral("munfile"));
-    addItem(munfile, "munfilenew", QStringLiteral("新建"));
-    addItem(munfile, "munfileopen", QStringLiteral("打开"));
-    addItem(munfile, "munfilesave", QStringLiteral("保存"));
-    addItem(munfile, "munfilesaveas", QStringLiteral("另存为"));
+    QAction *munfilenew = addItem(munfile, "munfilenew", QStringLiteral("新建"));
+    QAction *munfileopen = addItem(munfile, "munfileopen", QStringLiteral("打开"));
+    QAction *munfilesave = addItem(munfile, "munfilesave", QStringLiteral("保存"));
+    QAction *munfilesaveas = addItem(munfile, "munfilesaveas", QStringLiteral("另存为"));
     addSeparator(munfile, "q");
-    addItem(munfile, "munfileexit", QStringLiteral("退出"));
+    QAction *munfileexit = addItem(munfile, "munfileexit", QStringLiteral("退出"));
 
     QMenu *munedit = menuBar()->addMenu(QStringLiteral("编辑"));
     munedit->setObjectName(QStringLiteral("munedit"));
@@ -169,6 +177,11 @@ void frmmain::createMenus() {
     addSeparator(munhelp, "g");
     QAction *munhelpabut = addItem(munhelp, "munhelpabut", QStringLiteral("关于"));
 
+    connect(munfilenew, &QAction::triggered, this, [this] { newList(*this); });
+    connect(munfileopen, &QAction::triggered, this, [this] { openList(*this); });
+    connect(munfilesave, &QAction::triggered, this, [this] { saveList(*this); });
+    connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
+    connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
     connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
     connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });

@@ -27,7 +27,7 @@ Qt::Alignment columnAlignment(int column) {
 } // namespace
 
 int PlaylistModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size() - m_gapSize);
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int PlaylistModel::columnCount(const QModelIndex &parent) const {
@@ -56,7 +56,7 @@ bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int
     if (role != Qt::CheckStateRole || index.column() != NameColumn ||
         !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    at(index.row()).checked = value.toInt() == Qt::Checked;
+    m_rows[size_t(index.row())]->checked = value.toInt() == Qt::Checked;
     Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -101,36 +101,17 @@ bool PlaylistModel::containsPath(const QString &path) const {
 }
 
 int PlaylistModel::removeCheckedEntries() {
-    // Visited bottom up. Erasing each run of checked rows in place would move every row below
-    // it once per run; instead the survivors below gather once each at the end of the storage,
-    // and the emptied slots between are dropped in one erase at the end.
-    const int before = rowCount();
-    m_gapBegin = m_rows.size();
-    int last = before - 1;
-    while (last >= 0) {
-        if (!m_rows[size_t(last)]->checked) {
-            --last;
-            continue;
-        }
-        int first = last;
-        while (first > 0 && m_rows[size_t(first - 1)]->checked)
-            --first;
-        beginRemoveRows({}, first, last);
-        const auto gapEnd = m_rows.begin() + std::ptrdiff_t(m_gapBegin + m_gapSize);
-        const auto survivors = m_rows.begin() + last + 1;
-        const auto movedTo =
-            std::move_backward(survivors, m_rows.begin() + std::ptrdiff_t(m_gapBegin), gapEnd);
-        std::for_each(m_rows.begin() + first, survivors, [](auto &row) { row.reset(); });
-        m_gapBegin = size_t(first);
-        m_gapSize = size_t(movedTo - (m_rows.begin() + first));
-        endRemoveRows();
-        last = first - 1;
-    }
-    const auto gapBegin = m_rows.begin() + std::ptrdiff_t(m_gapBegin);
-    m_rows.erase(gapBegin, gapBegin + std::ptrdiff_t(m_gapSize));
-    m_gapBegin = 0;
-    m_gapSize = 0;
-    return before - rowCount();
+    const auto isChecked = [](const auto &row) { return row->checked; };
+    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(), isChecked);
+    const int removed = int(m_rows.end() - firstGone);
+    if (removed == 0)
+        return 0;
+    // One reset instead of a removal per run of checked rows: with thousands of runs the view
+    // would re-lay out its rows once per run.
+    beginResetModel();
+    m_rows.erase(firstGone, m_rows.end());
+    endResetModel();
+    return removed;
 }
 
 void PlaylistModel::setAllChecked(bool checked) {
@@ -147,8 +128,8 @@ void PlaylistModel::invertAllChecked() {
 
 void PlaylistModel::exchangeTexts(int row, int otherRow) {
     Q_ASSERT(row >= 0 && row < rowCount() && otherRow >= 0 && otherRow < rowCount());
-    PlaylistEntry &a = at(row);
-    PlaylistEntry &b = at(otherRow);
+    PlaylistEntry &a = *m_rows[size_t(row)];
+    PlaylistEntry &b = *m_rows[size_t(otherRow)];
     std::swap(a.name, b.name);
     std::swap(a.size, b.size);
     std::swap(a.path, b.path);
@@ -162,4 +143,19 @@ void PlaylistModel::emitCheckMarksChanged() {
     if (!m_rows.empty())
         Q_EMIT dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn),
                            {Qt::CheckStateRole});
+}
+
+void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
+    Q_ASSERT(entries.size() <= size_t(MaxRows));
+    std::vector<std::unique_ptr<PlaylistEntry>> rows;
+    rows.reserve(entries.size());
+    for (PlaylistEntry &entry : entries)
+        rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void PlaylistModel::clear() {
+    replaceEntries({});
 }

@@ -30,14 +30,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    const PlaylistEntry &entry(int row) const { return *m_rows[storageIndex(row)]; }
+    const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
     // Inserts at 0-based position row (0 <= row <= rowCount()); the rows from there move down.
     void insertEntry(int row, PlaylistEntry entry);
     // Exact, case-sensitive comparison with every row's path cell.
     bool containsPath(const QString &path) const;
+    // Replaces every row at once (one reset instead of one insertion per row).
+    void replaceEntries(std::vector<PlaylistEntry> entries);
+    void clear();
 
-    // Removes the checked rows, bottom up, one run of adjacent checked rows at a time, and
-    // keeps the others in their order. Returns how many rows went.
+    // Removes every checked row and keeps the others in their order. Returns how many went.
     int removeCheckedEntries();
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
@@ -46,15 +48,7 @@ public:
     void exchangeTexts(int row, int otherRow);
 
 private:
-    // While checked rows are being removed, the rows below those already gone sit behind a gap
-    // of empty slots at the end of the storage.
-    size_t storageIndex(int row) const {
-        return size_t(row) + (size_t(row) < m_gapBegin ? 0 : m_gapSize);
-    }
-    PlaylistEntry &at(int row) { return *m_rows[storageIndex(row)]; }
     void emitCheckMarksChanged();
 
     std::vector<std::unique_ptr<PlaylistEntry>> m_rows;
-    size_t m_gapBegin = 0;
-    size_t m_gapSize = 0;
 };

@@ -19,23 +19,20 @@
 
 namespace {
 
-double secondsOf(const std::function<void()> &work)
-{
+double secondsOf(const std::function<void()> &work) {
     QElapsedTimer timer;
     timer.start();
     work();
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-void report(const char *what, double seconds, double baseline)
-{
+void report(const char *what, double seconds, double baseline) {
     std::printf("%-44s %8.3f s  %6.1fx baseline\n", what, seconds, seconds / baseline);
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     Startup::pinLocalTimeZone();
     QApplication app(argc, argv);
 
@@ -43,8 +40,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     QStringList paths;
     for (int i = 0; i < PlaylistModel::MaxRows; ++i) {
-        const QString path = dir.filePath(QStringLiteral("节目 %1%2").arg(i).arg(
-            QLatin1String(suffixes[i % 8])));
+        const QString path =
+            dir.filePath(QStringLiteral("节目 %1%2").arg(i).arg(QLatin1String(suffixes[i % 8])));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot create %s", qPrintable(path));

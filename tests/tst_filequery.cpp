@@ -9,8 +9,7 @@
 #include <QTest>
 
 // One row built from one real file.
-class TestFileQuery : public QObject
-{
+class TestFileQuery : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -23,16 +22,14 @@ private:
     QTemporaryDir m_dir;
 };
 
-QString TestFileQuery::makeFile(const QString &name, const QByteArray &bytes)
-{
+QString TestFileQuery::makeFile(const QString &name, const QByteArray &bytes) {
     QFile file(m_dir.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot create the test file");
     return file.fileName();
 }
 
-void TestFileQuery::buildsEveryCell()
-{
+void TestFileQuery::buildsEveryCell() {
     const QString path = makeFile("第一首 歌.mp3", QByteArray(1234, 'x'));
     const QString empty = makeFile("empty.ogg", {});
     FileQuery query;
@@ -46,8 +43,7 @@ void TestFileQuery::buildsEveryCell()
     QVERIFY(!entry->checked);
 
     const QFileInfo info(path);
-    const QDateTime created =
-        info.birthTime().isValid() ? info.birthTime() : info.lastModified();
+    const QDateTime created = info.birthTime().isValid() ? info.birthTime() : info.lastModified();
     QCOMPARE(entry->created, generalDateText(created, QLocale::system()));
     QVERIFY(entry->created.startsWith(created.toString("yyyy/M/d ")));
 
@@ -61,8 +57,7 @@ void TestFileQuery::buildsEveryCell()
     QCOMPARE(query.entryFor(makeFile("UPPER.MP3", "a"))->type, "MP3 音频");
 }
 
-void TestFileQuery::cleansThePath()
-{
+void TestFileQuery::cleansThePath() {
     const QString path = makeFile("a.wav", "data");
     QVERIFY(QDir(m_dir.path()).mkdir("sub"));
     QVERIFY(QDir::setCurrent(m_dir.path()));
@@ -74,8 +69,7 @@ void TestFileQuery::cleansThePath()
     }
 }
 
-void TestFileQuery::failsWhereNoFileIs()
-{
+void TestFileQuery::failsWhereNoFileIs() {
     FileQuery query;
     QCOMPARE(query.entryFor(m_dir.filePath("missing.mp3")), std::nullopt);
     QCOMPARE(query.entryFor(m_dir.path()), std::nullopt);

@@ -126,6 +126,7 @@ void TestHelpMenu::closingMainWindowClosesAboutBox() {
     form.show();
     action(form, "munhelpabut")->trigger();
     QPointer<frmAbout> box = form.aboutBox;
+    form.saved = true;
     QVERIFY(form.close());
     QVERIFY(!box || !box->isVisible());
     QTRY_VERIFY(!box);

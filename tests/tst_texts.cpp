@@ -10,8 +10,7 @@
 #include <QTest>
 
 // The texts and byte counts that do not need a window.
-class TestTexts : public QObject
-{
+class TestTexts : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -25,8 +24,7 @@ private Q_SLOTS:
     void dialogCancelKeepsFileName();
 };
 
-void TestTexts::captionsAndCount()
-{
+void TestTexts::captionsAndCount() {
     QCOMPARE(AppTexts::startupCaption(), QStringLiteral("Vantrel V1.0 --- 新列表"));
     QCOMPARE(AppTexts::documentCaption(AppTexts::newListName()),
              QStringLiteral("VantrelV 1.0 --- 新列表"));
@@ -36,33 +34,30 @@ void TestTexts::captionsAndCount()
     QCOMPARE(AppTexts::countMessage(32767), QStringLiteral("共有32767个节目文件！"));
 }
 
-void TestTexts::generalDate_data()
-{
+void TestTexts::generalDate_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QDateTime>("dateTime");
     QTest::addColumn<QString>("expected");
 
     const QDate date(2026, 3, 7);
-    QTest::newRow("chinese afternoon") << "zh_CN" << QDateTime(date, QTime(13, 5, 9))
-                                       << "2026/3/7 13:05:09";
+    QTest::newRow("chinese afternoon")
+        << "zh_CN" << QDateTime(date, QTime(13, 5, 9)) << "2026/3/7 13:05:09";
     QTest::newRow("chinese midnight") << "zh_CN" << QDateTime(date, QTime(0, 0)) << "2026/3/7";
     QTest::newRow("chinese one second past")
         << "zh_CN" << QDateTime(date, QTime(0, 0, 1)) << "2026/3/7 00:00:01";
-    QTest::newRow("english afternoon") << "en_US" << QDateTime(date, QTime(13, 5, 9))
-                                       << "3/7/26 1:05:09 PM";
+    QTest::newRow("english afternoon")
+        << "en_US" << QDateTime(date, QTime(13, 5, 9)) << "3/7/26 1:05:09 PM";
     QTest::newRow("english midnight") << "en_US" << QDateTime(date, QTime(0, 0)) << "3/7/26";
 }
 
-void TestTexts::generalDate()
-{
+void TestTexts::generalDate() {
     QFETCH(QString, locale);
     QFETCH(QDateTime, dateTime);
     QFETCH(QString, expected);
     QCOMPARE(generalDateText(dateTime, QLocale(locale)), expected);
 }
 
-void TestTexts::codePageRefusesWhatItCannotHold()
-{
+void TestTexts::codePageRefusesWhatItCannotHold() {
     const QString chinese = QStringLiteral("歌曲");
     QCOMPARE(CodePage("UTF-8").encode(chinese), chinese.toUtf8());
     QCOMPARE(CodePage("GB18030").encode(chinese), QByteArray("\xb8\xe8\xc7\xfa"));
@@ -71,8 +66,7 @@ void TestTexts::codePageRefusesWhatItCannotHold()
     QCOMPARE(CodePage("GB18030").decode("\xb8\xe8\xc7\xfa"), chinese);
 }
 
-void TestTexts::selectionLength_data()
-{
+void TestTexts::selectionLength_data() {
     QTest::addColumn<QStringList>("paths");
     QTest::addColumn<QByteArray>("charset");
     QTest::addColumn<int>("expected");
@@ -87,16 +81,14 @@ void TestTexts::selectionLength_data()
     QTest::newRow("chinese in gbk") << QStringList{"/歌.mp3"} << QByteArray("GB18030") << 8;
 }
 
-void TestTexts::selectionLength()
-{
+void TestTexts::selectionLength() {
     QFETCH(QStringList, paths);
     QFETCH(QByteArray, charset);
     QFETCH(int, expected);
     QCOMPARE(selectionTextLength(paths, CodePage(charset)), expected);
 }
 
-void TestTexts::dialogBufferLimit()
-{
+void TestTexts::dialogBufferLimit() {
     FakeFileDialog backend;
     const CodePage codePage("UTF-8");
     CommonDialog cd(backend, codePage);
@@ -114,8 +106,7 @@ void TestTexts::dialogBufferLimit()
     QVERIFY(cd.Selection.isEmpty());
 }
 
-void TestTexts::dialogCancelKeepsFileName()
-{
+void TestTexts::dialogCancelKeepsFileName() {
     FakeFileDialog backend;
     const CodePage codePage("UTF-8");
     CommonDialog cd(backend, codePage);

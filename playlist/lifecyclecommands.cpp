@@ -1,0 +1,40 @@
+#include "playlist/lifecyclecommands.h"
+
+#include "app/apptexts.h"
+#include "app/frmmain.h"
+#include "app/playlistmodel.h"
+#include "platform/platform.h"
+#include "playlist/playlisttexts.h"
+#include "playlist/savecommands.h"
+
+bool mayDiscardList(frmmain &form) {
+    if (form.saved)
+        return true;
+    const MessageAnswer answer = form.platform().messageBoxes->askYesNoCancel(
+        &form, PlaylistTexts::unsavedQuestion(), AppTexts::title(), MessageIcon::Question);
+    if (answer != MessageAnswer::Yes)
+        return answer == MessageAnswer::No;
+
+    // Unlike Save, this save leaves the list's name and state alone: the list goes next.
+    const QString newListName = AppTexts::newListName();
+    const QString target =
+        form.listname != newListName ? form.listname : askSaveTarget(form, newListName);
+    if (target.isEmpty() || target == newListName)
+        return true;
+    return WritePlaylist(form, target);
+}
+
+void newList(frmmain &form) {
+    if (!mayDiscardList(form))
+        return;
+    form.setcaption(AppTexts::newListName());
+    form.model().clear();
+    form.listname = AppTexts::newListName();
+    form.updaterowcommands();
+    form.saved = false;
+    form.showcount();
+}
+
+void exitProgram(frmmain &form) {
+    form.close();
+}

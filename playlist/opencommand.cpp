@@ -1,0 +1,61 @@
+#include "playlist/opencommand.h"
+
+#include "app/apptexts.h"
+#include "app/frmmain.h"
+#include "app/playlistmodel.h"
+#include "platform/platform.h"
+#include "playlist/playlistfile.h"
+#include "playlist/playlisttexts.h"
+
+namespace {
+
+// The one playlist file chosen in the open dialog, or nothing (cancelled, or refused with a
+// message).
+QString chooseFile(frmmain &form) {
+    CommonDialog &cd = form.cd;
+    cd.Filter = PlaylistTexts::dialogFilter();
+    MessageBoxes &messages = *form.platform().messageBoxes;
+    if (cd.ShowOpen() == CommonDialog::BufferTooSmallError) {
+        messages.showMessage(&form, PlaylistTexts::selectionTooLong(), AppTexts::title(),
+                             MessageIcon::Warning);
+        return {};
+    }
+    // The dialog keeps the options of the last command, so Add may have left it multi-select.
+    if (cd.Selection.size() > 1) {
+        messages.showMessage(&form, PlaylistTexts::notOneFile(), AppTexts::title(),
+                             MessageIcon::Warning);
+        return {};
+    }
+    return cd.FileName;
+}
+
+} // namespace
+
+void openList(frmmain &form) {
+    form.cd.FileName.clear();
+    form.saved = false;
+    const QString path = chooseFile(form);
+    if (path.isEmpty())
+        return;
+
+    LoadedPlaylist loaded = loadPlaylistFile(path, form.platform().codePage);
+    MessageBoxes &messages = *form.platform().messageBoxes;
+    switch (loaded.outcome) {
+    case LoadedPlaylist::Outcome::Loaded:
+        form.insertpos = int(loaded.rows.size()) + 1;
+        form.model().replaceEntries(std::move(loaded.rows));
+        form.listname = path;
+        form.setcaption(path);
+        break;
+    case LoadedPlaylist::Outcome::NotPls:
+        messages.showMessage(&form, loaded.error, AppTexts::title(), MessageIcon::None);
+        break;
+    case LoadedPlaylist::Outcome::NotReadable:
+        break;
+    case LoadedPlaylist::Outcome::Failed:
+        messages.showMessage(&form, loaded.error, AppTexts::title(), MessageIcon::Warning);
+        return;
+    }
+    form.showcount();
+    form.updaterowcommands();
+}
