@@ -3,6 +3,7 @@
 #include "app/apptexts.h"
 #include "app/playlistmodel.h"
 #include "media/addfiles.h"
+#include "media/form1.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -42,10 +43,16 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     showcount();
 }
 
-frmmain::~frmmain() = default;
+frmmain::~frmmain() {
+    delete searchDialog;
+}
 
 void frmmain::showcount() {
-    m_countPanel->setText(AppTexts::countMessage(m_model->rowCount()));
+    showcount(m_model->rowCount());
+}
+
+void frmmain::showcount(int rowCount) {
+    m_countPanel->setText(AppTexts::countMessage(rowCount));
 }
 
 void frmmain::updaterowcommands() {
@@ -104,7 +111,8 @@ void frmmain::createStatusBar() {
 
     m_countPanel = new QLabel(sb);
     m_countPanel->setObjectName(QStringLiteral("countPanel"));
-    m_countPanel->setFixedWidth(CountPanelWidth);
+    // A fixed size keeps a changing count from laying out the status bar again.
+    m_countPanel->setFixedSize(CountPanelWidth, m_countPanel->sizeHint().height());
     auto *creditPanel = new QLabel(QStringLiteral("Vantrel —— 轻松制作节目列表"), sb);
     creditPanel->setObjectName(QStringLiteral("creditPanel"));
     creditPanel->setFixedWidth(CreditPanelWidth);
@@ -136,7 +144,7 @@ void frmmain::createMenus() {
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
-    addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
+    QAction *muntoopfind = addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
@@ -149,6 +157,7 @@ void frmmain::createMenus() {
     addItem(munhelp, "munhelpabut", QStringLiteral("关于"));
 
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
+    connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {

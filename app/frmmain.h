@@ -3,7 +3,9 @@
 #include "platform/commondialog.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+class Form1;
 class PlaylistModel;
 class QLabel;
 class QMenu;
@@ -24,6 +26,8 @@ public:
 
     // Sets panel 1 of the status bar to the count message for the current row count.
     void showcount();
+    // The same message for a count that a running command keeps itself.
+    void showcount(int rowCount);
     // Delete, Move up and Move down are available exactly while the table holds rows.
     void updaterowcommands();
     // Caption in its document form with the given list name.
@@ -43,6 +47,9 @@ public:
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;
+
+    // The search dialog while it exists; it has no owner, so this window deletes it.
+    QPointer<Form1> searchDialog;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -95,6 +95,13 @@ void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
     endInsertRows();
 }
 
+void PlaylistModel::removeEntry(int row) {
+    Q_ASSERT(row >= 0 && row < rowCount());
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
 bool PlaylistModel::containsPath(const QString &path) const {
     return std::any_of(m_rows.cbegin(), m_rows.cend(),
                        [&path](const auto &row) { return row->path == path; });

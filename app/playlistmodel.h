@@ -33,6 +33,8 @@ public:
     const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
     // Inserts at 0-based position row (0 <= row <= rowCount()); the rows from there move down.
     void insertEntry(int row, PlaylistEntry entry);
+    // Removes the row at 0-based position row; the rows below move up.
+    void removeEntry(int row);
     // Exact, case-sensitive comparison with every row's path cell.
     bool containsPath(const QString &path) const;
 

@@ -2,6 +2,8 @@
 
 #include "platform/codepage.h"
 #include "platform/commondialog.h"
+#include "platform/eventpump.h"
+#include "platform/folderpicker.h"
 #include "platform/messageboxes.h"
 
 #include <memory>
@@ -12,6 +14,8 @@ struct Platform {
     std::unique_ptr<FileDialogBackend> fileDialog;
     std::unique_ptr<MessageBoxes> messageBoxes;
     CodePage codePage;
+    std::unique_ptr<FolderPicker> folderPicker;
+    std::unique_ptr<EventPump> eventPump;
 };
 
 Platform desktopPlatform();
