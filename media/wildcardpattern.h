@@ -25,9 +25,9 @@ private:
         char32_t last;
     };
     struct Token {
-        explicit Token(Kind kind, char32_t literal = 0)
-            : kind(kind)
-            , literal(literal) {}
+        explicit Token(Kind tokenKind, char32_t character = 0)
+            : kind(tokenKind)
+            , literal(character) {}
         Kind kind;
         char32_t literal = 0;
         bool negated = false;
