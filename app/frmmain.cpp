@@ -109,7 +109,7 @@ void frmmain::createStatusBar() {
     sb->setFixedHeight(StatusBarHeight);
     sb->setSizeGripEnabled(false);
 
-    m_countPanel = new QLabel(sb);
+    m_countPanel = new QLabel(AppTexts::countMessage(0), sb);
     m_countPanel->setObjectName(QStringLiteral("countPanel"));
     // A fixed size keeps a changing count from laying out the status bar again.
     m_countPanel->setFixedSize(CountPanelWidth, m_countPanel->sizeHint().height());
