@@ -6,7 +6,7 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 export QT_QPA_PLATFORM=offscreen
 for bench in build/release/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
   "$bench"
 done
