@@ -7,6 +7,7 @@
 #include "app/playlistmodel.h"
 #include "app/toolbarcolumn.h"
 #include "media/addfiles.h"
+#include "media/form1.h"
 #include "platform/platform.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/opencommand.h"
@@ -55,10 +56,15 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 frmmain::~frmmain() {
     // Owner-less windows would otherwise outlive the platform they use.
     delete aboutBox;
+    delete searchDialog;
 }
 
 void frmmain::showcount() {
-    m_countPanel->setText(AppTexts::countMessage(m_model->rowCount()));
+    showcount(m_model->rowCount());
+}
+
+void frmmain::showcount(int rowCount) {
+    m_countPanel->setText(AppTexts::countMessage(rowCount));
 }
 
 void frmmain::updaterowcommands() {
@@ -131,9 +137,10 @@ void frmmain::createStatusBar() {
     sb->setFixedHeight(StatusBarHeight);
     sb->setSizeGripEnabled(false);
 
-    m_countPanel = new QLabel(sb);
+    m_countPanel = new QLabel(AppTexts::countMessage(0), sb);
     m_countPanel->setObjectName(QStringLiteral("countPanel"));
-    m_countPanel->setFixedWidth(CountPanelWidth);
+    // A fixed size keeps a changing count from laying out the status bar again.
+    m_countPanel->setFixedSize(CountPanelWidth, m_countPanel->sizeHint().height());
     auto *creditPanel = new QLabel(QStringLiteral("Vantrel —— 轻松制作节目列表"), sb);
     creditPanel->setObjectName(QStringLiteral("creditPanel"));
     creditPanel->setFixedWidth(CreditPanelWidth);
@@ -165,7 +172,7 @@ void frmmain::createMenus() {
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
-    addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
+    QAction *muntoopfind = addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
@@ -183,17 +190,18 @@ void frmmain::createMenus() {
     connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
-    connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
-    connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });
-    connect(munhelpemail, &QAction::triggered, this, [this] { sendMail(*this); });
-    connect(munhelpgoweb, &QAction::triggered, this, [this] { visitHomePage(*this); });
-    connect(munhelpabut, &QAction::triggered, this, [this] { showAbout(*this); });
     connect(muneditdelete, &QAction::triggered, this, [this] { deleteCheckedRows(*this); });
     connect(muneditgoon, &QAction::triggered, this, [this] { moveRowUp(*this); });
     connect(muneditgodown, &QAction::triggered, this, [this] { moveRowDown(*this); });
     connect(muneditselectall, &QAction::triggered, this, [this] { checkAllRows(*this); });
     connect(muneditselectunall, &QAction::triggered, this, [this] { invertCheckMarks(*this); });
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
+    connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
+    connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
+    connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });
+    connect(munhelpemail, &QAction::triggered, this, [this] { sendMail(*this); });
+    connect(munhelpgoweb, &QAction::triggered, this, [this] { visitHomePage(*this); });
+    connect(munhelpabut, &QAction::triggered, this, [this] { showAbout(*this); });
 }
 
 void frmmain::createToolbar() {

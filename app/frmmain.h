@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class Form1;
 class PlaylistModel;
 class frmAbout;
 class ToolbarColumn;
@@ -27,6 +28,8 @@ public:
 
     // Sets panel 1 of the status bar to the count message for the current row count.
     void showcount();
+    // The same message for a count that a running command keeps itself.
+    void showcount(int rowCount);
     // Delete, Move up and Move down are available exactly while the table holds rows.
     void updaterowcommands();
     // Caption in its document form with the given list name.
@@ -54,6 +57,8 @@ public:
 
     // The About box while it is open; it has no owner and deletes itself when closed.
     QPointer<frmAbout> aboutBox;
+    // The search dialog while it exists; it has no owner, so this window deletes it.
+    QPointer<Form1> searchDialog;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
+#include "platform/qteventpump.h"
 #include "platform/qtfiledialog.h"
+#include "platform/qtfolderpicker.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtprogramlauncher.h"
 #include "platform/qtshell.h"
@@ -11,5 +13,7 @@ Platform desktopPlatform() {
                     CodePage::system(),
                     std::make_unique<QtShell>(),
                     std::make_unique<StandInRegistry>(),
-                    std::make_unique<QtProgramLauncher>()};
+                    std::make_unique<QtProgramLauncher>(),
+                    std::make_unique<QtFolderPicker>(),
+                    std::make_unique<QtEventPump>()};
 }

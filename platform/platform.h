@@ -2,6 +2,8 @@
 
 #include "platform/codepage.h"
 #include "platform/commondialog.h"
+#include "platform/eventpump.h"
+#include "platform/folderpicker.h"
 #include "platform/messageboxes.h"
 #include "platform/programlauncher.h"
 #include "platform/registry.h"
@@ -18,6 +20,8 @@ struct Platform {
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Registry> registry;
     std::unique_ptr<ProgramLauncher> programs;
+    std::unique_ptr<FolderPicker> folderPicker;
+    std::unique_ptr<EventPump> eventPump;
 };
 
 Platform desktopPlatform();

@@ -5,7 +5,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include <QCoreApplication>
+
 #include <deque>
+#include <functional>
 #include <map>
 
 // A file dialog that answers from a script and records what each command asked for.
@@ -126,6 +129,64 @@ public:
     }
 };
 
+// A folder picker that answers from a script (an empty answer is a cancel).
+class FakeFolderPicker : public FolderPicker {
+public:
+    std::deque<QString> answers;
+    QList<QWidget *> owners;
+
+    QString chooseFolder(QWidget *owner) override {
+        owners << owner;
+        if (answers.empty()) {
+            QTest::qFail("folder picker shown without a scripted answer", __FILE__, __LINE__);
+            return {};
+        }
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// An event pump that counts its passes and runs scripted actions at given passes, so tests
+// make things happen in the middle of a long command (a click on Stop, a command of the main
+// window, a window closed). Each pass also handles the real pending events.
+class FakeEventPump : public EventPump {
+public:
+    int pumps = 0;
+    // Runs once, on the pass of that number (the first pass is 1).
+    std::map<int, std::function<void()>> actions;
+    // Runs on every pass, before the scripted action.
+    std::function<void()> everyPass;
+    bool busy = false;
+    int busyShown = 0;
+
+    void processEvents() override {
+        ++pumps;
+        if (everyPass)
+            everyPass();
+        const auto action = actions.find(pumps);
+        if (action != actions.end()) {
+            const std::function<void()> run = action->second;
+            actions.erase(action);
+            run();
+        }
+        QCoreApplication::processEvents();
+    }
+
+    void showBusyPointer() override {
+        if (busy)
+            QTest::qFail("busy pointer shown twice", __FILE__, __LINE__);
+        busy = true;
+        ++busyShown;
+    }
+
+    void restorePointer() override {
+        if (!busy)
+            QTest::qFail("pointer restored while not busy", __FILE__, __LINE__);
+        busy = false;
+    }
+};
+
 // A platform of fakes, with typed access to each of them.
 struct FakePlatform {
     FakeFileDialog *fileDialog = new FakeFileDialog;
@@ -133,10 +194,14 @@ struct FakePlatform {
     FakeShell *shell = new FakeShell;
     FakeRegistry *registry = new FakeRegistry;
     FakeProgramLauncher *programs = new FakeProgramLauncher;
+    FakeFolderPicker *folderPicker = new FakeFolderPicker;
+    FakeEventPump *eventPump = new FakeEventPump;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
                       std::unique_ptr<MessageBoxes>(messageBoxes),
                       CodePage("UTF-8"),
                       std::unique_ptr<Shell>(shell),
                       std::unique_ptr<Registry>(registry),
-                      std::unique_ptr<ProgramLauncher>(programs)};
+                      std::unique_ptr<ProgramLauncher>(programs),
+                      std::unique_ptr<FolderPicker>(folderPicker),
+                      std::unique_ptr<EventPump>(eventPump)};
 };

@@ -1,0 +1,50 @@
+#include "media/displaythrottle.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+
+namespace {
+
+constexpr qint64 FrameMilliseconds = 16;
+
+} // namespace
+
+DisplayThrottle::DisplayThrottle(const QList<QWidget *> &windows, QAbstractItemView *view)
+    : m_view(view) {
+    for (QWidget *window : windows)
+        m_windows << window;
+    if (m_view)
+        m_view->installEventFilter(this);
+    setDrawing(false);
+    m_frameClock.start();
+}
+
+DisplayThrottle::~DisplayThrottle() {
+    if (m_view)
+        m_view->removeEventFilter(this);
+    setDrawing(true);
+}
+
+void DisplayThrottle::beforePump() {
+    const bool frameDue = m_frameClock.elapsed() >= FrameMilliseconds;
+    if (frameDue)
+        m_frameClock.restart();
+    setDrawing(frameDue);
+}
+
+bool DisplayThrottle::eventFilter(QObject *watched, QEvent *event) {
+    // The view's timers repeat until handled, so holding one back only delays it.
+    if (!m_drawing && watched == m_view && event->type() == QEvent::Timer)
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void DisplayThrottle::setDrawing(bool drawing) {
+    if (drawing == m_drawing)
+        return;
+    m_drawing = drawing;
+    for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
+        if (window)
+            window->setUpdatesEnabled(drawing);
+    }
+}

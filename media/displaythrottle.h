@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QAbstractItemView;
+class QWidget;
+
+// While a command runs the event pump after every small step, the windows it changes would
+// otherwise lay out and paint once per step. For as long as this object lives, they do so at
+// most once per display frame: their updates are off except during the first pump of each
+// frame, and the item view's delayed relayout (its timer) waits for that pump too. Every
+// change stays visible to the program at once; only what reaches the screen is paced.
+class DisplayThrottle : public QObject {
+public:
+    DisplayThrottle(const QList<QWidget *> &windows, QAbstractItemView *view);
+    ~DisplayThrottle() override;
+
+    // To be called before each pump: lets this pump draw when a frame is due.
+    void beforePump();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setDrawing(bool drawing);
+
+    QList<QPointer<QWidget>> m_windows;
+    QPointer<QAbstractItemView> m_view;
+    QElapsedTimer m_frameClock;
+    bool m_drawing = true;
+};

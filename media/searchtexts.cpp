@@ -1,0 +1,41 @@
+#include "media/searchtexts.h"
+
+namespace SearchTexts {
+
+QStringList patternList() {
+    return {QStringLiteral("*.mp3"), QStringLiteral("*.mp2"), QStringLiteral("*.mp1"),
+            QStringLiteral("*.ram"), QStringLiteral("*.rmm"), QStringLiteral("*.ra"),
+            QStringLiteral("*.rm"),  QStringLiteral("*.wmv"), QStringLiteral("*.avi"),
+            QStringLiteral("*.as"),  QStringLiteral("*.cda"), QStringLiteral("*.mjf"),
+            QStringLiteral("*.mod"), QStringLiteral("*.stm"), QStringLiteral("*.s3m"),
+            QStringLiteral("*.it"),  QStringLiteral("*.xm"),  QStringLiteral("*.ult"),
+            QStringLiteral("*.dat"), QStringLiteral("*.asf"), QStringLiteral("*.cmf"),
+            QStringLiteral("*.cmn"), QStringLiteral("*.mpg"), QStringLiteral("*.mpeg"),
+            QStringLiteral("*.ifo"), QStringLiteral("*.vob"), QStringLiteral("*.grf"),
+            QStringLiteral("*.avi"), QStringLiteral("*.mpg"), QStringLiteral("*.mpeg"),
+            QStringLiteral("*.mov"), QStringLiteral("*.qt"),  QStringLiteral("*.anim"),
+            QStringLiteral("*.vqt"), QStringLiteral("*.voc"), QStringLiteral("*.wav"),
+            QStringLiteral("*.wma")};
+}
+
+QString progress(const QString &path) {
+    return QStringLiteral("正在查找") + path + QStringLiteral("...");
+}
+
+QString foundCount(int count) {
+    return QStringLiteral("共找到 %1个节目文件").arg(count);
+}
+
+QString completed() {
+    return QStringLiteral("完成查找！");
+}
+
+QString stopped() {
+    return QStringLiteral("停止查找！");
+}
+
+QString noFolder(const QString &location) {
+    return QStringLiteral("找不到文件夹“%1”，请检查位置！").arg(location);
+}
+
+} // namespace SearchTexts

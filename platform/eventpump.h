@@ -1,0 +1,13 @@
+#pragma once
+
+// The event pump and the busy pointer that a long command on the user-interface thread needs to
+// stay responsive. Tests replace them with a scripted fake.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Handles every pending event once and returns.
+    virtual void processEvents() = 0;
+    // The busy pointer over every window of the program, and back to the normal one.
+    virtual void showBusyPointer() = 0;
+    virtual void restorePointer() = 0;
+};

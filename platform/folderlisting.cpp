@@ -1,0 +1,81 @@
+#include "platform/folderlisting.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace {
+
+enum class EntryKind { File, Folder, Other };
+
+EntryKind kindByStat(int folderFd, const char *name, int flags) {
+    struct stat info {};
+    if (fstatat(folderFd, name, &info, flags) != 0)
+        return EntryKind::Other;
+    if (S_ISREG(info.st_mode))
+        return EntryKind::File;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::Folder;
+    if (S_ISLNK(info.st_mode))
+        return kindByStat(folderFd, name, 0) == EntryKind::File ? EntryKind::File
+                                                                : EntryKind::Other;
+    return EntryKind::Other;
+}
+
+EntryKind kindOf(int folderFd, const dirent &entry) {
+    switch (entry.d_type) {
+    case DT_REG:
+        return EntryKind::File;
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_LNK:
+        return kindByStat(folderFd, entry.d_name, 0) == EntryKind::File ? EntryKind::File
+                                                                        : EntryKind::Other;
+    case DT_UNKNOWN:
+        return kindByStat(folderFd, entry.d_name, AT_SYMLINK_NOFOLLOW);
+    default:
+        return EntryKind::Other;
+    }
+}
+
+bool isDotEntry(const char *name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+} // namespace
+
+std::optional<FolderListing> FolderListing::read(const QString &folder) {
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(opendir(QFile::encodeName(folder).constData()),
+                                                   closedir);
+    if (!dir)
+        return std::nullopt;
+    const int fd = dirfd(dir.get());
+    FolderListing listing;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = readdir(dir.get());
+        if (!entry)
+            break;
+        if (isDotEntry(entry->d_name))
+            continue;
+        switch (kindOf(fd, *entry)) {
+        case EntryKind::File:
+            listing.files << QFile::decodeName(entry->d_name);
+            break;
+        case EntryKind::Folder:
+            listing.subfolders << QFile::decodeName(entry->d_name);
+            break;
+        case EntryKind::Other:
+            break;
+        }
+    }
+    // A listing cut short by a read error is no listing.
+    if (errno != 0)
+        return std::nullopt;
+    return listing;
+}

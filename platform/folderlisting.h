@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The entries of one folder, in the order the file system gives them, hidden ones included and
+// "." and ".." left out. Only the directory is read: an entry is stat'ed only when the listing
+// itself does not tell its kind.
+struct FolderListing {
+    // Regular files, and symbolic links to regular files.
+    QStringList files;
+    // Real subfolders. Symbolic links to folders are left out, so a walk never loops.
+    QStringList subfolders;
+
+    // The listing, or nothing when the folder cannot be opened.
+    static std::optional<FolderListing> read(const QString &folder);
+};
