@@ -9,10 +9,10 @@ constexpr qint64 FrameMilliseconds = 16;
 
 } // namespace
 
-DisplayThrottle::DisplayThrottle(const QList<QWidget *> &windows, QAbstractItemView *view)
+DisplayThrottle::DisplayThrottle(const QList<QWidget *> &widgets, QAbstractItemView *view)
     : m_view(view) {
-    for (QWidget *window : windows)
-        m_windows << window;
+    for (QWidget *widget : widgets)
+        m_widgets << widget;
     if (m_view)
         m_view->installEventFilter(this);
     setDrawing(false);
@@ -43,8 +43,8 @@ void DisplayThrottle::setDrawing(bool drawing) {
     if (drawing == m_drawing)
         return;
     m_drawing = drawing;
-    for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
-        if (window)
-            window->setUpdatesEnabled(drawing);
+    for (const QPointer<QWidget> &widget : std::as_const(m_widgets)) {
+        if (widget)
+            widget->setUpdatesEnabled(drawing);
     }
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeView>
 
 namespace {
@@ -162,7 +163,8 @@ void Form1::start(const QString &folder) {
     eventPump.showBusyPointer();
 
     m_scanRunning = true;
-    m_throttle.emplace(QList<QWidget *>{this, &m_main}, m_main.ListView1);
+    m_throttle.emplace(QList<QWidget *>{Label3, Label4, m_main.sb, m_main.ListView1},
+                       m_main.ListView1);
     ScanFolder(folder, WildcardPattern(Combo1->currentText().trimmed()));
     m_throttle.reset();
     m_scanRunning = false;
