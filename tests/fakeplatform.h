@@ -73,10 +73,7 @@ public:
     }
 };
 
-struct ShellRequest {
-    QWidget *owner;
-    QUrl target;
-};
+using ShellRequest = std::pair<QWidget *, QUrl>;
 
 // A shell that records what it was asked to open and opens nothing.
 class FakeShell : public Shell {
@@ -88,32 +85,19 @@ public:
     }
 };
 
-struct RegistryRead {
-    QString key;
-    QString valueName;
-    bool operator==(const RegistryRead &other) const {
-        return key == other.key && valueName == other.valueName;
-    }
-};
+using RegistryRead = std::pair<QString, QString>;
 
-// A registry of the values a test puts in (under the local-machine root), which records every
-// value asked for.
+// A registry of the values a test puts in, which records every key and value name asked for.
 class FakeRegistry : public Registry {
 public:
-    std::map<std::pair<QString, QString>, RegistryValue> values;
+    std::map<RegistryRead, RegistryValue> values;
     mutable QList<RegistryRead> reads;
 
-    void set(const QString &key, const QString &valueName, const RegistryValue &value) {
-        values[{key.toLower(), valueName.toLower()}] = value;
-    }
-
-    std::optional<RegistryValue> value(RegistryRoot root, const QString &key,
+    std::optional<RegistryValue> value(RegistryRoot, const QString &key,
                                        const QString &valueName) const override {
         reads << RegistryRead{key, valueName};
-        const auto found = values.find({key.toLower(), valueName.toLower()});
-        if (root != RegistryRoot::LocalMachine || found == values.end())
-            return std::nullopt;
-        return found->second;
+        const auto found = values.find({key, valueName});
+        return found == values.end() ? std::nullopt : std::optional(found->second);
     }
 };
 
