@@ -13,9 +13,9 @@ private Q_SLOTS:
 };
 
 void EditCommandsTest::commands_data() {
-    // The rows before (as addRows takes them) | the menu items run, less their "munedit" | the
+    // The rows before (as Window takes them) | the menu items run, less their "munedit" | the
     // rows after (as rows() gives them).
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("row");
     QTest::newRow("delete, none checked") << QString("..*. | delete | f1 f2* f3");
     QTest::newRow("delete rows 2 and 3 of 4") << QString(".xx. | delete | f1 f4");
     QTest::newRow("delete bottom up") << QString("x.xx..xx.x | delete | f2 f5 f6 f9");
@@ -40,8 +40,8 @@ void EditCommandsTest::commands_data() {
 }
 
 void EditCommandsTest::commands() {
-    QFETCH(QString, spec);
-    const QStringList part = spec.split(" | ");
+    QFETCH(QString, row);
+    const QStringList part = row.split(" | ");
     Window w(part[0]);
     w.form.saved = true;
     QSignalSpy changes(&w.form.model(), &QAbstractItemModel::dataChanged);
