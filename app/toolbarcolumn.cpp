@@ -46,10 +46,6 @@ void ToolbarColumn::setRowCommandsAvailable(bool available) {
     }
 }
 
-ToolbarColumn::FrameLook ToolbarColumn::frameLook(int button) const {
-    return m_looks[size_t(button)];
-}
-
 void ToolbarColumn::flattenAll() {
     for (int button = 0; button < ButtonCount; ++button)
         setLook(button, FrameLook::Flat);
@@ -104,7 +100,6 @@ void ToolbarColumn::createButton(int button, QAction *action) {
 }
 
 void ToolbarColumn::setLook(int button, FrameLook look) {
-    m_looks[size_t(button)] = look;
     // Flat lines take the window's background colour (the button face), so they vanish.
     QColor topLeft;
     QColor bottomRight;

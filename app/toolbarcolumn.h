@@ -26,7 +26,6 @@ public:
     ToolbarColumn(const std::array<QAction *, ButtonCount> &actions, QWidget *parent);
 
     void setRowCommandsAvailable(bool available);
-    FrameLook frameLook(int button) const;
     void flattenAll();
 
 protected:
@@ -46,5 +45,4 @@ private:
 
     std::array<PictureButton *, ButtonCount> m_buttons{};
     std::array<Frame, ButtonCount> m_frames{};
-    std::array<FrameLook, ButtonCount> m_looks{};
 };

@@ -2,48 +2,44 @@
 
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "fakeplatform.h"
 
-#include <QAction>
-#include <QStringList>
+#include <QAbstractItemModelTester>
+#include <QTreeView>
 
-// Rows f1…fn with distinct texts in every cell, put straight into the table, with the row
-// commands and the count message brought up to date as Add would.
-inline void addRows(frmmain &form, int count) {
-    PlaylistModel &model = form.model();
-    for (int i = 1; i <= count; ++i) {
-        const QString name = QStringLiteral("f%1.mp3").arg(i);
-        model.insertEntry(model.rowCount(),
-                          {name, QString::number(i * 100), QStringLiteral("/music/") + name,
-                           QStringLiteral("type %1").arg(i), QStringLiteral("2024/1/%1").arg(i)});
+// The window over fake services, its model watched by the model tester.
+struct Window {
+    FakePlatform fakes;
+    frmmain form{fakes.platform};
+    QAbstractItemModelTester tester{&form.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest};
+
+    // Rows put straight into the table, one a character, '.' unchecked, 'x' checked; '*' selects
+    // the row before it. Row N holds "fN" in all five cells. Row commands and count follow.
+    explicit Window(const QString &pattern) {
+        PlaylistModel &model = form.model();
+        for (const QChar c : pattern) {
+            const QString name = QString("f%1").arg(model.rowCount() + 1);
+            if (c == '*')
+                form.selectRow(model.rowCount() - 1);
+            else
+                model.insertEntry(model.rowCount(), {name, name, name, name, name, c == 'x'});
+        }
+        form.updaterowcommands();
+        form.showcount();
     }
-    form.updaterowcommands();
-    form.showcount();
-}
 
-// The check marks given as a pattern, one character a row: 'x' checked, '.' not.
-inline void setChecks(frmmain &form, const QString &pattern) {
-    PlaylistModel &model = form.model();
-    for (int row = 0; row < pattern.size(); ++row)
-        model.setData(model.index(row, PlaylistModel::NameColumn),
-                      pattern[row] == QLatin1Char('x') ? Qt::Checked : Qt::Unchecked,
-                      Qt::CheckStateRole);
-}
-
-inline QString checks(const frmmain &form) {
-    QString pattern;
-    for (int row = 0; row < form.model().rowCount(); ++row)
-        pattern += form.model().entry(row).checked ? QLatin1Char('x') : QLatin1Char('.');
-    return pattern;
-}
-
-// Row names without their extension, joined: "f1 f3 f2".
-inline QString names(const frmmain &form) {
-    QStringList result;
-    for (int row = 0; row < form.model().rowCount(); ++row)
-        result << form.model().entry(row).name.chopped(4);
-    return result.join(QLatin1Char(' '));
-}
-
-inline QAction *menuItem(const frmmain &form, const char *name) {
-    return form.findChild<QAction *>(QLatin1String(name));
-}
+    // The rows as "f1 f3x* f2": 'x' checked, '*' selected, '<' the view's current row where it
+    // is not the selected one, '?' cells taken from different rows.
+    QString rows() const {
+        QStringList result;
+        for (int r = 0; r < form.model().rowCount(); ++r) {
+            const PlaylistEntry &e = form.model().entry(r);
+            const bool whole = QStringList{e.size, e.path, e.type, e.created}.count(e.name) == 4;
+            const bool selected = form.ListView1->selectionModel()->isRowSelected(r);
+            result << e.name + (whole ? "" : "?") + (e.checked ? "x" : "") + (selected ? "*" : "") +
+                          (selected == (form.ListView1->currentIndex().row() == r) ? "" : "<");
+        }
+        return result.join(' ');
+    }
+};
