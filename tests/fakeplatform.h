@@ -117,10 +117,8 @@ public:
 class FakeFolderPicker : public FolderPicker {
 public:
     std::deque<QString> answers;
-    QList<QWidget *> owners;
 
-    QString chooseFolder(QWidget *owner) override {
-        owners << owner;
+    QString chooseFolder(QWidget *) override {
         if (answers.empty()) {
             QTest::qFail("folder picker shown without a scripted answer", __FILE__, __LINE__);
             return {};

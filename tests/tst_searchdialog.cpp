@@ -1,223 +1,247 @@
-#include "searchhelpers.h"
+#include "app/frmmain.h"
+#include "app/playlistmodel.h"
+#include "fakeplatform.h"
+#include "media/form1.h"
 
-#include <QFrame>
+#include <QtTest>
+#include <QtWidgets>
 
-// The dialog itself: its controls, Browse, opening and closing, and the start failures.
+// The main window on fakes, over a temporary folder of empty files ("name>target" makes a
+// symbolic link).
+struct Fixture {
+    QTemporaryDir dir;
+    FakePlatform fake;
+    FakeEventPump &pump = *fake.eventPump;
+    frmmain window{fake.platform};
+    PlaylistModel &model = window.model();
+    QLabel &status = *window.sb->findChild<QLabel *>(u"countPanel"_qs);
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+
+    static QStringList words(const char *text) { return QString::fromUtf8(text).split(u' '); }
+    static QString countText(int rows) { return u"共有%1个节目文件！"_qs.arg(rows); }
+    static QString foundText(int finds) { return u"共找到 %1个节目文件"_qs.arg(finds); }
+    // Of the five inputs a scan disables.
+    static int enabledInputs(Form1 *d) {
+        return d->Command2->isEnabled() + d->Command3->isEnabled() + d->Check1->isEnabled() +
+               d->Combo1->isEnabled() + d->Text1->isEnabled();
+    }
+
+    explicit Fixture(const char *files) {
+        for (const QString &file : words(files)) {
+            const QStringList link = file.split(u'>');
+            QDir().mkpath(QFileInfo(dir.filePath(link[0])).path());
+            QVERIFY(link.size() > 1 ? QFile::link(dir.filePath(link[1]), dir.filePath(link[0]))
+                                    : QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
+        }
+    }
+    void trigger(const char *action) { window.findChild<QAction *>(action)->trigger(); }
+    void add(const QString &file) {
+        fake.fileDialog->openAnswers.push_back({dir.filePath(file)});
+        trigger("muneditadd");
+    }
+    // Opens the dialog and, given a location, starts a scan there.
+    Form1 *open(const QString &location = {}) {
+        trigger("muntoopfind");
+        if (!location.isNull()) {
+            window.searchDialog->Text1->setText(location);
+            window.searchDialog->Command1->click();
+        }
+        return window.searchDialog;
+    }
+    // The rows from the given one on, as paths under the temporary folder.
+    QString rows(int from = 0) const {
+        QStringList paths;
+        for (int row = from; row < model.rowCount(); ++row)
+            paths << QDir(dir.path()).relativeFilePath(model.entry(row).path);
+        return paths.join(u' ');
+    }
+};
+
 class tst_SearchDialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initialState();
-    void openingAgainChangesNothing();
-    void closedAndOpenedStartsAfresh();
-    void startNeedsText();
-    void browse_data();
-    void browse();
-    void locationWithoutFolder_data();
-    void locationWithoutFolder();
-    void closedDuringScan_data();
-    void closedDuringScan();
-    void escapeWhileScanningIsIgnored();
+    void dialogOutsideScans();
+    void scan_data();
+    void scan();
+    void tableChangedDuringScan();
 };
 
-void tst_SearchDialog::initialState() {
-    SearchFixture f;
-    Form1 *dialog = f.open();
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!dialog->isModal());
-    QCOMPARE(dialog->parentWidget(), nullptr);
-    QVERIFY(dialog->windowFlags().testFlag(Qt::Tool));
-    QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(dialog->windowTitle(), u"搜索本机"_qs);
-
-    QCOMPARE(dialog->Label1->text(), u"名称："_qs);
-    QCOMPARE(dialog->Label2->text(), u"位置："_qs);
-    QCOMPARE(dialog->Combo1->currentText(), u"*.mp3"_qs);
-    QVERIFY(dialog->Combo1->isEditable());
-    const QStringList expected = u"*.mp3 *.mp2 *.mp1 *.ram *.rmm *.ra *.rm *.wmv *.avi *.as *.cda "
-                                 u"*.mjf *.mod *.stm *.s3m *.it *.xm *.ult *.dat *.asf *.cmf *.cmn "
-                                 u"*.mpg *.mpeg *.ifo *.vob *.grf *.avi *.mpg *.mpeg *.mov *.qt "
-                                 u"*.anim *.vqt *.voc *.wav *.wma"_qs.split(QLatin1Char(' '));
-    QCOMPARE(expected.size(), 37);
-    QStringList items;
-    for (int i = 0; i < dialog->Combo1->count(); ++i)
-        items << dialog->Combo1->itemText(i);
-    QCOMPARE(items, expected);
-    QCOMPARE(dialog->Text1->text(), QString());
-    QCOMPARE(dialog->Text1->palette().color(QPalette::Base), QColor(192, 192, 192));
-    QCOMPARE(dialog->Command3->text(), u"浏览"_qs);
-    QVERIFY(dialog->Command3->isEnabled());
-    QCOMPARE(dialog->Check1->text(), u"包含子文件夹"_qs);
-    QVERIFY(dialog->Check1->isChecked());
-    QCOMPARE(dialog->Command1->text(), u"开始查找"_qs);
-    QVERIFY(!dialog->Command1->isEnabled());
-    QVERIFY(dialog->Command1->isDefault());
-    QCOMPARE(dialog->Command2->text(), u"关闭"_qs);
-    QVERIFY(dialog->Command2->isEnabled());
-    QCOMPARE(dialog->Label3->text(), QString());
-    QCOMPARE(dialog->Label4->text(), QString());
-    for (QWidget *input :
-         std::initializer_list<QWidget *>{dialog->Label1, dialog->Combo1, dialog->Label2,
-                                          dialog->Text1, dialog->Command3, dialog->Check1})
-        QCOMPARE(input->parentWidget(), dialog->Frame1);
-    QVERIFY(!dialog->Searching);
+// The state the dialog starts from, whenever it is made.
+static void checkInitial(Form1 *d) {
+    QVERIFY(d->isVisible() && !d->isModal() && !d->parentWidget() && d->windowType() == Qt::Tool);
+    QCOMPARE(d->windowTitle(), u"搜索本机"_qs);
+    const QStringList texts = Fixture::words("Label1 名称： Label2 位置： Command3 浏览 Check1 "
+                                             "包含子文件夹 Command1 开始查找 Command2 关闭");
+    for (int i = 0; i < texts.size(); i += 2)
+        QCOMPARE(d->findChild<QWidget *>(texts[i])->property("text").toString(), texts[i + 1]);
+    QVERIFY(d->Text1->text().isEmpty() && d->Label3->text().isEmpty() &&
+            d->Label4->text().isEmpty());
+    const QStringList suffixes = Fixture::words(
+        "mp3 mp2 mp1 ram rmm ra rm wmv avi as cda mjf mod stm s3m it xm ult dat asf cmf cmn mpg "
+        "mpeg ifo vob grf avi mpg mpeg mov qt anim vqt voc wav wma");
+    QVERIFY(d->Combo1->isEditable() && d->Combo1->currentIndex() == 0 && d->Combo1->count() == 37);
+    for (int i = 0; i < 37; ++i)
+        QCOMPARE(d->Combo1->itemText(i), u"*."_qs + suffixes[i]);
+    QCOMPARE(d->Text1->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QVERIFY(d->Check1->isChecked() && d->Command1->isDefault() && !d->Command1->isEnabled());
+    // Frame1 holds the two labels and the four inputs.
+    QCOMPARE(d->Frame1->children().size(), 6);
 }
 
-void tst_SearchDialog::openingAgainChangesNothing() {
-    SearchFixture f;
-    Form1 *dialog = f.open();
-    dialog->Text1->setText(f.folder());
-    dialog->Combo1->setCurrentText(u"*.wav"_qs);
-    dialog->Check1->setChecked(false);
-    QCOMPARE(f.open(), dialog);
-    int dialogs = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        dialogs += qobject_cast<Form1 *>(window) ? 1 : 0;
-    QCOMPARE(dialogs, 1);
-    QCOMPARE(dialog->Text1->text(), f.folder());
-    QCOMPARE(dialog->Combo1->currentText(), u"*.wav"_qs);
-    QVERIFY(!dialog->Check1->isChecked());
-}
-
-void tst_SearchDialog::closedAndOpenedStartsAfresh() {
-    SearchFixture f;
-    f.touch(u"a.mp3"_qs);
-    QPointer<Form1> first = f.scan(f.folder(), u"*.MP3"_qs, false);
-    QCOMPARE(first->Label3->text(), u"完成查找！"_qs);
-    first->Command2->click();
-    QVERIFY(!first->isVisible());
-    QTRY_VERIFY(first.isNull());
-
-    Form1 *second = f.open();
-    QVERIFY(second);
-    QCOMPARE(second->Text1->text(), QString());
-    QCOMPARE(second->Combo1->currentText(), u"*.mp3"_qs);
-    QVERIFY(second->Check1->isChecked());
-    QCOMPARE(second->Label3->text(), QString());
-    QCOMPARE(second->Label4->text(), QString());
-    QVERIFY(!second->Command1->isEnabled());
-    // Escape works as the close button.
-    second->reject();
-    QVERIFY(!second->isVisible());
-}
-
-void tst_SearchDialog::startNeedsText() {
-    SearchFixture f;
-    Form1 *dialog = f.open();
-    QTest::keyClick(dialog->Text1, Qt::Key_Space);
-    QCOMPARE(dialog->Text1->text(), u" "_qs);
-    QVERIFY(dialog->Command1->isEnabled());
-    QTest::keyClick(dialog->Text1, Qt::Key_Backspace);
-    QVERIFY(!dialog->Command1->isEnabled());
-}
-
-void tst_SearchDialog::browse_data() {
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("folder") << u"/home/用户/Music"_qs << u"/home/用户/Music/"_qs;
-    QTest::newRow("root stays") << u"/"_qs << u"/"_qs;
-    QTest::newRow("cancel keeps the text") << QString() << u"/old/"_qs;
-}
-
-void tst_SearchDialog::browse() {
-    QFETCH(QString, answer);
-    QFETCH(QString, expected);
-    SearchFixture f;
-    Form1 *dialog = f.open();
-    dialog->Text1->setText(u"/old/"_qs);
-    f.fake.folderPicker->answers.push_back(answer);
-    dialog->Command3->click();
-    QCOMPARE(dialog->Text1->text(), expected);
-    QCOMPARE(f.fake.folderPicker->owners, QList<QWidget *>{dialog});
-    QVERIFY(dialog->Command1->isEnabled());
-}
-
-void tst_SearchDialog::locationWithoutFolder_data() {
-    QTest::addColumn<QString>("location");
-    QTest::newRow("missing") << u"missing/"_qs;
-    QTest::newRow("a file") << u"file.mp3"_qs;
-    QTest::newRow("blank") << u" "_qs;
-}
-
-void tst_SearchDialog::locationWithoutFolder() {
-    QFETCH(QString, location);
-    SearchFixture f;
-    f.touch(u"file.mp3"_qs);
-    const QString text = location == u" "_qs ? location : f.folder(location);
-    f.window.saved = true;
-    Form1 *dialog = f.scan(text);
-
-    QCOMPARE(f.fake.messageBoxes->shown.size(), 1);
-    QCOMPARE(f.fake.messageBoxes->shown[0].text, u"找不到文件夹“%1”，请检查位置！"_qs.arg(text));
-    QCOMPARE(f.fake.messageBoxes->shown[0].title, u"Vantrel"_qs);
-    QVERIFY(!dialog->Searching);
-    QCOMPARE(dialog->Command1->text(), u"开始查找"_qs);
-    for (QWidget *input : std::initializer_list<QWidget *>{
-             dialog->Command2, dialog->Command3, dialog->Check1, dialog->Combo1, dialog->Text1})
-        QVERIFY(input->isEnabled());
-    QCOMPARE(f.fake.eventPump->busyShown, 0);
-    QCOMPARE(dialog->Label3->text(), QString());
-    QVERIFY(f.window.saved);
-    QCOMPARE(f.window.model().rowCount(), 0);
-}
-
-void tst_SearchDialog::closedDuringScan_data() {
-    QTest::addColumn<bool>("closeMainWindow");
-    QTest::newRow("close box") << false;
-    QTest::newRow("main window closed") << true;
-}
-
-void tst_SearchDialog::closedDuringScan() {
-    QFETCH(bool, closeMainWindow);
-    SearchFixture f;
-    f.window.show();
-    for (const char *name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3", "sub/e.mp3"})
-        f.touch(QString::fromLatin1(name));
+void tst_SearchDialog::dialogOutsideScans() {
+    Fixture f("a.mp3");
     QPointer<Form1> dialog = f.open();
-    // The scan leaves the list unsaved, so closing the main window asks first.
-    if (closeMainWindow)
-        f.fake.messageBoxes->answers.push_back(MessageAnswer::No);
-    f.fake.eventPump->actions[1] = [&] {
-        if (closeMainWindow)
-            f.window.close();
-        else
-            dialog->close();
-    };
-    f.scan(f.folder());
+    checkInitial(dialog);
+    // A location that names no folder is refused and the dialog stays idle; a blank is text
+    // enough to enable Start.
+    f.window.saved = true;
+    for (const QString &location : {u" "_qs, f.dir.filePath(u"a.mp3"_qs), u"/missing/"_qs}) {
+        f.open(location);
+        QCOMPARE(f.fake.messageBoxes->shown.size(), 1);
+        QCOMPARE(f.fake.messageBoxes->shown.takeFirst().text,
+                 u"找不到文件夹“%1”，请检查位置！"_qs.arg(location));
+    }
+    QVERIFY(f.enabledInputs(dialog) == 5 && dialog->Command1->text() == u"开始查找"_qs);
+    QVERIFY(f.pump.busyShown == 0 && dialog->Label3->text().isEmpty() && f.window.saved);
+    dialog->Text1->clear();
+    QVERIFY(!dialog->Command1->isEnabled());
 
-    QVERIFY(dialog);
-    QVERIFY(!dialog->isVisible());
-    // The stop test follows the match, so one more file is examined.
-    QCOMPARE(f.fake.eventPump->pumps, 1);
-    QCOMPARE(f.window.model().rowCount(), 2);
-    QVERIFY(!f.fake.eventPump->busy);
-    QVERIFY(f.window.updatesEnabled());
-    QVERIFY(dialog->updatesEnabled());
-    QCOMPARE(f.statusPanel(), u"共有2个节目文件！"_qs);
-    QVERIFY(f.window.muneditdelete->isEnabled());
-    QTRY_VERIFY(dialog.isNull());
-    QVERIFY(f.window.searchDialog.isNull());
+    // A folder gets a trailing separator, the root stays as it is, a cancel changes nothing.
+    f.fake.folderPicker->answers = {u"/home/用户/Music"_qs, u"/"_qs, QString()};
+    for (const QString &expected : {u"/home/用户/Music/"_qs, u"/"_qs, u"/"_qs}) {
+        dialog->Command3->click();
+        QCOMPARE(dialog->Text1->text(), expected);
+    }
 
-    Form1 *again = f.open();
-    QVERIFY(again);
-    QCOMPARE(again->Text1->text(), QString());
+    // Opening it again changes nothing; closed and opened again, it starts afresh.
+    dialog->Combo1->setCurrentText(u"*.MP3"_qs);
+    dialog->Check1->setChecked(false);
+    QVERIFY(f.open() == dialog && dialog->Text1->text() == u"/"_qs && !dialog->Check1->isChecked());
+    QCOMPARE(dialog->Combo1->currentText(), u"*.MP3"_qs);
+    dialog->Command2->click();
+    // Made anew at once, even while the closed one waits to be deleted.
+    QPointer<Form1> again = f.open();
+    QTRY_VERIFY(dialog.isNull() && again);
+    checkInitial(again);
+    // Escape works as the close button.
+    QTest::keyClick(again, Qt::Key_Escape);
+    QVERIFY(!again->isVisible());
 }
 
-void tst_SearchDialog::escapeWhileScanningIsIgnored() {
-    SearchFixture f;
-    for (const char *name : {"a.mp3", "b.mp3", "c.mp3"})
-        f.touch(QString::fromLatin1(name));
-    Form1 *dialog = f.open();
-    f.fake.eventPump->actions[1] = [&] {
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        QVERIFY(dialog->isVisible());
-        QVERIFY(dialog->Searching);
+// What happens before the scan, or through the event pump on its first pass.
+enum Action { None, NoSubfolders, AddFirst, Full, Gone, Stop, Close, Exit };
+
+void tst_SearchDialog::scan_data() {
+    QTest::addColumn<QByteArray>("files");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<int>("pumps");
+    QTest::addColumn<QString>("pattern");
+    const auto row = [](const char *tag, const char *files, Action action, const char *found,
+                        int pumps, const QString &pattern = u"*.mp3"_qs) {
+        QTest::newRow(tag) << QByteArray(files) << int(action) << QString::fromUtf8(found) << pumps
+                           << pattern;
     };
-    f.scan(f.folder());
-    QCOMPARE(f.window.model().rowCount(), 3);
-    QVERIFY(dialog->isVisible());
+    // The finds in table order; '|' parts the orders the file system may list a folder in.
+    row("depth first, files before subfolders", "a.mp3 s1/b.mp3 s1/deep/c.mp3 s2/d.mp3", None,
+        "a.mp3 s1/b.mp3 s1/deep/c.mp3 s2/d.mp3|a.mp3 s2/d.mp3 s1/b.mp3 s1/deep/c.mp3", 4);
+    row("subfolders off", "a.mp3 sub/b.mp3", NoSubfolders, "a.mp3", 1);
+    const char *three = "TRACK01.MP3 track01.mp3.txt a.mp3";
+    row("blanks around, any case", three, None, "TRACK01.MP3 a.mp3|a.mp3 TRACK01.MP3", 3,
+        u"  *.MP3  "_qs);
+    row("empty pattern (blanks only)", three, None, "", 3, u"   "_qs);
+    // The first match test ends the visit of the top folder, and with it the scan.
+    row("invalid pattern", "a.mp3 sub/c.mp3", None, "", 0, u"[a-c.mp3"_qs);
+    row("hidden entries, links, no loop",
+        ".f/.h.mp3 sub/歌.mp3 sub/loop>. x.mp3>sub/歌.mp3 y.mp3>no", None,
+        "x.mp3 .f/.h.mp3 sub/歌.mp3|x.mp3 sub/歌.mp3 .f/.h.mp3", 3);
+    row("already in the table", "a.mp3", AddFirst, "a.mp3", 1);
+    // The second find would pass the bound: it ends the visit of its folder.
+    row("row bound", "1.mp3 sub/2.mp3", Full, "1.mp3", 1);
+    row("subfolder unreadable at its visit", "a.mp3 gone/x.mp3 gone/y/z.mp3", Gone, "a.mp3", 1);
+    // The stop test follows the match, so the next file is still examined; then nothing more.
+    row("escape ignored, stop, start while unwinding", "1.mp3 2.mp3 sub/3.mp3", Stop,
+        "1.mp3 2.mp3|2.mp3 1.mp3", 1);
+    row("close box", "1.mp3 2.mp3 sub/3.mp3", Close, "1.mp3 2.mp3|2.mp3 1.mp3", 1);
+    row("main window closed", "1.mp3 2.mp3 sub/3.mp3", Exit, "1.mp3 2.mp3|2.mp3 1.mp3", 1);
+}
+
+void tst_SearchDialog::scan() {
+    QFETCH(QByteArray, files);
+    QFETCH(int, action);
+    QFETCH(QString, found);
+    QFETCH(int, pumps);
+    QFETCH(QString, pattern);
+    Fixture f(files.constData());
+    QPointer<Form1> dialog = f.open();
+    dialog->Combo1->setCurrentText(pattern);
+    dialog->Check1->setChecked(action != NoSubfolders);
+    if (action == AddFirst)
+        f.add(u"a.mp3"_qs);
+    if (action == Full)
+        f.model.replaceEntries(std::vector<PlaylistEntry>(PlaylistModel::MaxRows - 1));
+    const int before = f.model.rowCount();
+    f.window.saved = true;
+    // The scan leaves the list unsaved, so closing the main window asks first.
+    f.fake.messageBoxes->answers.push_back(MessageAnswer::No);
+
+    f.pump.everyPass = [&] {
+        QVERIFY(dialog->Searching && f.pump.busy && f.enabledInputs(dialog) == 0);
+        QVERIFY(dialog->Command1->text() == u"停止"_qs && dialog->Command1->isEnabled());
+        // The table holds every find counted; the labels show the file just examined.
+        const int finds = f.model.rowCount() - before;
+        const QString label3 = dialog->Label3->text();
+        QVERIFY(label3.startsWith(u"正在查找"_qs + f.dir.path() + u'/') && label3.endsWith(u"..."));
+        const bool justFound = finds && label3.contains(f.model.entry(before + finds - 1).path);
+        QCOMPARE(dialog->Label4->text(), f.foundText(finds - justFound));
+        QCOMPARE(f.status.text(), f.countText(before + finds - justFound));
+    };
+    f.pump.actions[1] = [&] {
+        if (action == Stop) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+            QVERIFY(!dialog->Searching && dialog->Label3->text() == u"停止查找！"_qs);
+            dialog->Command1->click();
+        }
+        if (action >= Close)
+            action == Close ? dialog->close() : f.window.close();
+        if (action == Gone)
+            QVERIFY(QDir(f.dir.filePath(u"gone"_qs)).removeRecursively());
+    };
+    f.open(f.dir.path() + u'/');
+
+    QCOMPARE(f.pump.pumps, pumps);
+    const QString rows = f.rows(before);
+    QVERIFY2(found.split(u'|').contains(rows), qPrintable(rows));
+    QCOMPARE(dialog->Label3->text(), action >= Stop ? u"停止查找！"_qs : u"完成查找！"_qs);
+    QCOMPARE(dialog->Label4->text(), f.foundText(f.model.rowCount() - before));
+    QCOMPARE(f.status.text(), f.countText(f.model.rowCount()));
+    QCOMPARE(f.window.muneditdelete->isEnabled(), f.model.rowCount() > 0);
+    QVERIFY(!dialog->Searching && dialog->Command1->text() == u"开始查找"_qs);
+    QVERIFY(f.enabledInputs(dialog) == 5 && !f.pump.busy && f.pump.busyShown == 1);
+    QVERIFY(!f.window.saved && f.window.updatesEnabled() && dialog->updatesEnabled());
+    QCOMPARE(f.fake.messageBoxes->shown.size(), action == Exit ? 1 : 0);
+    QCOMPARE(dialog->isVisible(), action < Close);
+    QTRY_COMPARE(dialog.isNull(), action >= Close);
+}
+
+void tst_SearchDialog::tableChangedDuringScan() {
+    Fixture f("before.wav added.wav scan/1.mp3 scan/2.mp3 scan/3.mp3 scan/4.mp3");
+    f.add(u"before.wav"_qs);
+    // Add puts its row after the first find; then Delete removes every row; then Add again.
+    f.pump.actions[1] = [&] { f.add(u"added.wav"_qs); };
+    f.pump.actions[2] = [&] {
+        f.trigger("muneditselectall");
+        f.trigger("muneditdelete");
+    };
+    f.pump.actions[3] = [&] { f.add(u"before.wav"_qs); };
+    Form1 *dialog = f.open(f.dir.filePath(u"scan"_qs));
+    // Finds 3 and 4 are asked for positions 4 and 5 of a table that holds one row before each.
+    QCOMPARE(f.rows().replace(QRegularExpression(u"/\\d"_qs), u"/N"_qs),
+             u"scan/N.mp3 before.wav scan/N.mp3"_qs);
+    QCOMPARE(dialog->Label4->text(), f.foundText(4));
+    QCOMPARE(f.status.text(), f.countText(3));
 }
 
 QTEST_MAIN(tst_SearchDialog)
