@@ -16,10 +16,6 @@ void PictureButton::setAvailable(bool available) {
         m_leftDown = false;
 }
 
-bool PictureButton::isAvailable() const {
-    return !testAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
 void PictureButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

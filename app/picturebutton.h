@@ -13,7 +13,6 @@ public:
     PictureButton(const QPixmap &picture, QWidget *parent);
 
     void setAvailable(bool available);
-    bool isAvailable() const;
 
 Q_SIGNALS:
     void hovered();
