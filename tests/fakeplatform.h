@@ -2,14 +2,24 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QUrl>
-
-#include <QCoreApplication>
 
 #include <deque>
 #include <functional>
 #include <map>
+
+// The next scripted answer. A call that no test scripted fails the test and gets `fallback`.
+template <typename T> T nextAnswer(std::deque<T> &answers, const char *what, T fallback = {}) {
+    if (answers.empty()) {
+        QTest::qFail(what, __FILE__, __LINE__);
+        return fallback;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
 
 // A file dialog that answers from a script and records what each command asked for.
 class FakeFileDialog : public FileDialogBackend {
@@ -21,24 +31,12 @@ public:
 
     QStringList showOpen(const FileDialogRequest &request) override {
         openRequests << request;
-        if (openAnswers.empty()) {
-            QTest::qFail("open dialog shown without a scripted answer", __FILE__, __LINE__);
-            return {};
-        }
-        QStringList answer = openAnswers.front();
-        openAnswers.pop_front();
-        return answer;
+        return nextAnswer(openAnswers, "open dialog shown without a scripted answer");
     }
 
     QString showSave(const FileDialogRequest &request) override {
         saveRequests << request;
-        if (saveAnswers.empty()) {
-            QTest::qFail("save dialog shown without a scripted answer", __FILE__, __LINE__);
-            return {};
-        }
-        QString answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+        return nextAnswer(saveAnswers, "save dialog shown without a scripted answer");
     }
 };
 
@@ -63,13 +61,8 @@ public:
     MessageAnswer askYesNoCancel(QWidget *, const QString &text, const QString &title,
                                  MessageIcon icon) override {
         shown << ShownMessage{text, title, icon, true};
-        if (answers.empty()) {
-            QTest::qFail("question asked without a scripted answer", __FILE__, __LINE__);
-            return MessageAnswer::Cancel;
-        }
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return nextAnswer(answers, "question asked without a scripted answer",
+                          MessageAnswer::Cancel);
     }
 };
 
@@ -119,13 +112,7 @@ public:
     std::deque<QString> answers;
 
     QString chooseFolder(QWidget *) override {
-        if (answers.empty()) {
-            QTest::qFail("folder picker shown without a scripted answer", __FILE__, __LINE__);
-            return {};
-        }
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return nextAnswer(answers, "folder picker shown without a scripted answer");
     }
 };
 
