@@ -13,6 +13,7 @@ const QString NewList = QStringLiteral("新列表");
 const QString Filter =
     QStringLiteral("Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram");
 const QString Closed = QStringLiteral("closed");
+const QString Question = QStringLiteral("列表文件没有保存，是否保存它？");
 
 // A File command given to a prepared document, with the user's answers.
 struct Command {
@@ -191,18 +192,14 @@ void tst_PlaylistCommands::document() {
     else
         trigger(c.command.toLatin1().constData());
 
-    // The question first, then the message of the command.
+    // The question first, then the message of the command, all under the program's title.
     const QList<ShownMessage> &shown = m_fake->messageBoxes->shown;
     QCOMPARE(shown.size(), int(c.answer >= 0) + int(!c.message.isEmpty()));
-    for (const ShownMessage &message : shown)
+    for (const ShownMessage &message : shown) {
+        const bool question = c.answer >= 0 && &message == &shown.first();
+        QVERIFY2(message.text.contains(question ? Question : c.message), qPrintable(message.text));
         QCOMPARE(message.title, QStringLiteral("Vantrel"));
-    if (c.answer >= 0)
-        QCOMPARE(std::make_pair(shown[0].text, shown[0].icon),
-                 std::make_pair(QStringLiteral("列表文件没有保存，是否保存它？"),
-                                MessageIcon::Question));
-    if (!c.message.isEmpty()) {
-        QVERIFY2(shown.last().text.contains(c.message), qPrintable(shown.last().text));
-        QCOMPARE(shown.last().icon, c.icon);
+        QCOMPARE(message.icon, question ? MessageIcon::Question : c.icon);
     }
     QCOMPARE(m_fake->fileDialog->openRequests.size(), open ? 1 : 0);
     QCOMPARE(m_fake->fileDialog->saveRequests.size(), open ? 0 : c.dialog.size());

@@ -132,7 +132,7 @@ void tst_PlaylistFile::load_data() {
     row("pls: blank first line", {"l.pls", "\r\n[playlist]\r\nNumberOfEntries=0\r\n", {}, notPls});
     row("pls: blank before header", {"l.pls", " [playlist]\r\nNumberOfEntries=0\r\n", {}, notPls});
     row("pls: blank after header", {"l.pls", "[playlist]\t\r\nNumberOfEntries=0\r\n", {}, notPls});
-    row("pls: entries beyond the count",
+    row("pls: beyond the count",
         {"l.pls", "[playlist]\nFile1=a.mp3\nFile2=b.mp3\nFile3=x\nNumberOfEntries=2",
          "a.mp3|b.mp3"});
     row("pls: no count", {"l.pls", "[playlist]\r\nFile1=a.mp3\r\n", {}});
@@ -147,8 +147,7 @@ void tst_PlaylistFile::load_data() {
          "  [ PLAYLIST ] x\nFile2=b.mp3\nFile3=b.mp3",
          QString(), "第2项"});
     row("pls: blank value", {"l.pls", "[playlist]\r\nFile1=  \r\nNumberOfEntries=1", {}, "第1项"});
-    row("pls: count above the table",
-        {"l.pls", "[playlist]\r\nNumberOfEntries=99999999999", {}, "32767"});
+    row("pls: count too high", {"l.pls", "[playlist]\nNumberOfEntries=99999999999", {}, "32767"});
     row("pls: bom means utf-8", {"l.pls", "\xEF\xBB\xBF[playlist]\nFile1=歌.mp3\nNumberOfEntries=1",
                                  "歌.mp3", QString(), "GB18030"});
 
@@ -184,11 +183,10 @@ void tst_PlaylistFile::load_data() {
     row("pls: written, empty", written("l.pls", 0, "UTF-8"));
     row("ram: written, empty", written("l.ram", 0, "UTF-8"));
 
-    row("ram: gbk on a utf-8 system",
+    row("ram: gbk on utf-8",
         {"l.RAM", "file://" + QByteArray::fromHex("b8e8") + ".mp3\r\nfile://@/a.mp3",
          "歌.mp3|a.mp3"});
-    row("ram: any prefix loses seven",
-        {"l.ram", "http://a.mp3\nabcdefg  b.mp3  \n\n", "a.mp3|b.mp3"});
+    row("ram: seven off any prefix", {"l.ram", "http://a.mp3\nabcdefg  b.mp3 \n\n", "a.mp3|b.mp3"});
     row("ram: nothing after the prefix", {"l.ram", "file://a.mp3\rfile://\r", {}, "第2行"});
 }
 
