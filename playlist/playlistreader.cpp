@@ -25,6 +25,25 @@ QString localPathOf(const QString &entry) {
     return url.toLocalFile();
 }
 
+// The entries of a playlist of one path a line: every line that is not empty (nor, with
+// hashComments, starts with "#") becomes a path through pathOf; a line that gives no path fails
+// the read with its number.
+PlaylistPaths linePaths(const QString &text, const QString &list, bool hashComments,
+                        QString (*pathOf)(const QString &line)) {
+    const QStringList lines = splitLines(text);
+    PlaylistPaths result;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        if (line.isEmpty() || (hashComments && line.startsWith(QLatin1Char('#'))))
+            continue;
+        const QString path = pathOf(line);
+        if (path.isEmpty())
+            return failure(PlaylistTexts::blankLine(list, int(i + 1)));
+        result.paths << path;
+    }
+    return result;
+}
+
 } // namespace
 
 QString decodePlaylistText(const QByteArray &bytes, const CodePage &codePage, bool utf8Only) {
@@ -62,31 +81,10 @@ PlaylistPaths readPlsPaths(const QString &text, const QString &list) {
 }
 
 PlaylistPaths readM3uPaths(const QString &text, const QString &list) {
-    const QStringList lines = splitLines(text);
-    PlaylistPaths result;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QString path = localPathOf(line.trimmed());
-        if (path.isEmpty())
-            return failure(PlaylistTexts::blankLine(list, int(i + 1)));
-        result.paths << path;
-    }
-    return result;
+    return linePaths(text, list, true,
+                     [](const QString &line) { return localPathOf(line.trimmed()); });
 }
 
 PlaylistPaths readRamPaths(const QString &text, const QString &list) {
-    const QStringList lines = splitLines(text);
-    PlaylistPaths result;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (line.isEmpty())
-            continue;
-        const QString path = line.mid(7).trimmed();
-        if (path.isEmpty())
-            return failure(PlaylistTexts::blankLine(list, int(i + 1)));
-        result.paths << path;
-    }
-    return result;
+    return linePaths(text, list, false, [](const QString &line) { return line.mid(7).trimmed(); });
 }
