@@ -1,4 +1,3 @@
-#include "app/apptexts.h"
 #include "media/generaldate.h"
 #include "platform/codepage.h"
 #include "platform/commondialog.h"
@@ -9,30 +8,18 @@
 #include <QLocale>
 #include <QTest>
 
-// The texts and byte counts that do not need a window.
+// The general date, and the code page with the byte counts of the file dialog.
 class TestTexts : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void captionsAndCount();
     void generalDate_data();
     void generalDate();
     void codePageRefusesWhatItCannotHold();
     void selectionLength_data();
     void selectionLength();
     void dialogBufferLimit();
-    void dialogCancelKeepsFileName();
 };
-
-void TestTexts::captionsAndCount() {
-    QCOMPARE(AppTexts::startupCaption(), QStringLiteral("Vantrel V1.0 --- 新列表"));
-    QCOMPARE(AppTexts::documentCaption(AppTexts::newListName()),
-             QStringLiteral("VantrelV 1.0 --- 新列表"));
-    QCOMPARE(AppTexts::documentCaption(QStringLiteral("/home/李/a.m3u")),
-             QStringLiteral("VantrelV 1.0 --- /home/李/a.m3u"));
-    QCOMPARE(AppTexts::countMessage(0), QStringLiteral("共有0个节目文件！"));
-    QCOMPARE(AppTexts::countMessage(32767), QStringLiteral("共有32767个节目文件！"));
-}
 
 void TestTexts::generalDate_data() {
     QTest::addColumn<QString>("locale");
@@ -104,25 +91,6 @@ void TestTexts::dialogBufferLimit() {
     QCOMPARE(cd.ShowOpen(), CommonDialog::BufferTooSmallError);
     QCOMPARE(cd.FileName, QString());
     QVERIFY(cd.Selection.isEmpty());
-}
-
-void TestTexts::dialogCancelKeepsFileName() {
-    FakeFileDialog backend;
-    const CodePage codePage("UTF-8");
-    CommonDialog cd(backend, codePage);
-    cd.FileName = QStringLiteral("新列表");
-    cd.Filter = QStringLiteral("M3u文件(*.m3u)|*.m3u");
-    cd.Flags = CommonDialog::OverwritePrompt;
-    backend.saveAnswers = {QString(), QStringLiteral("/l/a.m3u")};
-
-    cd.ShowSave();
-    QCOMPARE(cd.FileName, QStringLiteral("新列表"));
-    QCOMPARE(backend.saveRequests.last().fileName, QStringLiteral("新列表"));
-    QCOMPARE(backend.saveRequests.last().filter, cd.Filter);
-    QCOMPARE(backend.saveRequests.last().flags, 2);
-
-    cd.ShowSave();
-    QCOMPARE(cd.FileName, QStringLiteral("/l/a.m3u"));
 }
 
 QTEST_GUILESS_MAIN(TestTexts)
