@@ -1,31 +1,15 @@
 #include "about/frmabout.h"
 #include "about/getkeyvalue.h"
 #include "about/startsysinfo.h"
-#include "app/frmmain.h"
-#include "app/playlistmodel.h"
 #include "platform/standinregistry.h"
+#include "tablerows.h"
 
-#include "fakeplatform.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
-namespace {
+#include <QtTest>
+#include <QtWidgets>
 
 using RegistryValues = std::map<RegistryRead, RegistryValue>;
 const RegistryRead ToolRead{SystemInfoKeys::ToolKey, SystemInfoKeys::ToolValue};
 const RegistryRead FolderRead{SystemInfoKeys::FolderKey, SystemInfoKeys::FolderValue};
-
-QString text(QWidget *box, const char *name) {
-    return box->findChild<QWidget *>(QLatin1String(name))->property("text").toString();
-}
-
-} // namespace
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -37,49 +21,41 @@ private Q_SLOTS:
     void helpMenu();
     void startSysInfo_data();
     void startSysInfo();
-
-private:
-    QTemporaryDir m_dir;
 };
 
 void TestAbout::getKeyValue_data() {
-    QTest::addColumn<std::optional<RegistryValue>>("value");
-    QTest::addColumn<bool>("read");
+    QTest::addColumn<RegistryValues>("values");
+    // A null text: the value is not read.
     QTest::addColumn<QString>("text");
 
-    const auto row = [](const char *name, std::optional<RegistryValue> value, bool read,
-                        const QString &text) { QTest::newRow(name) << value << read << text; };
+    const auto row = [](const char *name, RegistryValue value, const QString &text) {
+        QTest::newRow(name) << RegistryValues{{{u"K"_qs, u"V"_qs}, value}} << text;
+    };
     using T = RegistryValue::Type;
-    const QByteArray full(1023, 'a');
-    row("text", RegistryValue::text(u"/opt/系统信息"_s), true, u"/opt/系统信息"_s);
-    row("text without NUL", RegistryValue{T::Text, "abc"}, true, u"abc"_s);
-    row("only the last NUL goes", RegistryValue{T::Text, {"ab\0\0", 4}}, true, u"ab\0"_s);
-    row("number", RegistryValue::number(0x1f), true, u"&h1F"_s);
-    row("largest number", RegistryValue::number(0xffffffffu), true, u"&hFFFFFFFF"_s);
-    row("number of odd size", RegistryValue{T::Number, "\x01\x02"}, true, {});
-    row("other type", RegistryValue{T::Other, "%SystemRoot%\\x.exe"}, true, {});
-    row("missing value", std::nullopt, false, {});
-    row("text filling the buffer", RegistryValue{T::Text, full + '\0'}, true, QString(1023, u'a'));
-    row("text one byte too long", RegistryValue{T::Text, full + "a" + '\0'}, false, {});
-    row("other type too long", RegistryValue{T::Other, full + "aa"}, false, {});
+    row("only the last NUL goes", RegistryValue{T::Text, {"系统\0\0", 8}}, u"系统\0"_qs);
+    row("number", RegistryValue::number(0x1f), u"&h1F"_qs);
+    row("largest number", RegistryValue::number(0xffffffffu), u"&hFFFFFFFF"_qs);
+    row("number of odd size", RegistryValue{T::Number, "\x01\x02"}, u""_qs);
+    row("other type", RegistryValue{T::Other, "%SystemRoot%\\x.exe"}, u""_qs);
+    row("full buffer, no NUL", RegistryValue{T::Text, QByteArray(1024, 'a')}, QString(1024, u'a'));
+    row("one byte too long", RegistryValue{T::Text, QByteArray(1024, 'a') + '\0'}, QString());
+    QTest::newRow("missing value") << RegistryValues() << QString();
 }
 
 void TestAbout::getKeyValue() {
-    QFETCH(std::optional<RegistryValue>, value);
-    QFETCH(bool, read);
+    QFETCH(RegistryValues, values);
     QFETCH(QString, text);
 
     FakeRegistry registry;
-    if (value)
-        registry.values[{u"K"_s, u"V"_s}] = *value;
-    QString keyValue = u"left over"_s;
-    QCOMPARE(GetKeyValue(registry, RegistryRoot::LocalMachine, u"K"_s, u"V"_s, keyValue), read);
+    registry.values = values;
+    QString keyValue = u"left over"_qs;
+    QCOMPARE(GetKeyValue(registry, RegistryRoot::LocalMachine, u"K"_qs, u"V"_qs, keyValue),
+             !text.isNull());
     QCOMPARE(keyValue, text);
 }
 
 void TestAbout::standInNamesFirstToolOnPath() {
-    QTemporaryDir first;
-    QTemporaryDir second;
+    QTemporaryDir first, second;
     const QStringList tools = StandInRegistry::toolNames();
     for (const QString &path : {first.filePath(tools.last()), second.filePath(tools.at(1))})
         QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
@@ -89,104 +65,91 @@ void TestAbout::standInNamesFirstToolOnPath() {
     QString path;
     // The more specific tool wins over one that comes earlier on PATH; names match in any case.
     QVERIFY(GetKeyValue(StandInRegistry(), RegistryRoot::LocalMachine,
-                        u"software\\microsoft\\shared tools\\msinfo"_s, u"Path"_s, path));
+                        u"software\\microsoft\\shared tools\\msinfo"_qs, u"Path"_qs, path));
     QCOMPARE(path, second.filePath(tools.at(1)));
 }
 
 void TestAbout::helpMenu() {
-    FakePlatform fakes;
-    frmmain form(fakes.platform);
-    form.model().insertEntry(0, PlaylistEntry{u"a.mp3"_s, {}, u"/music/a.mp3"_s, {}, {}, true});
-    form.saved = true;
-    form.show();
+    Window w(u"x"_qs);
+    frmmain *form = &w.form;
+    form->saved = true;
+    const auto trigger = [form](const char *item) { form->findChild<QAction *>(item)->trigger(); };
     for (const char *item : {"munhelpzn", "munhelpfaq", "munhelpemail", "munhelpgoweb"})
-        form.findChild<QAction *>(QLatin1String(item))->trigger();
-    const QUrl mail(u"mailto:vantrel@example.org"_s);
-    const QUrl home(u"https://www.example.org/vantrel/"_s);
-    const QUrl guide =
-        QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + u"/readme.txt"_s);
-    const QUrl faq(u"https://www.example.org/vantrel/faq.html"_s);
-    QCOMPARE(fakes.shell->opened,
-             (QList<ShellRequest>{{&form, guide}, {&form, faq}, {&form, mail}, {&form, home}}));
-
-    // One About box at a time, modeless and without owner; each of these keys closes it.
-    QAction *about = form.findChild<QAction *>(u"munhelpabut"_s);
+        trigger(item);
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        about->trigger();
-        QPointer<frmAbout> box = form.aboutBox;
-        about->trigger();
-        QCOMPARE(form.aboutBox, box);
-        QVERIFY(!box->parentWidget() && !QApplication::activeModalWidget());
-        QTest::keyClick(box, key);
-        QTRY_VERIFY(!box);
+        trigger("munhelpabut");
+        QTest::keyClick(form->aboutBox, key);
+        QTRY_VERIFY(!form->aboutBox);
     }
 
-    about->trigger();
-    QPointer<frmAbout> box = form.aboutBox;
-    QCOMPARE(box->windowTitle(), u"关于 Vantrel"_s);
-    QCOMPARE(text(box, "lblVersion"), u"版本 1.0.9"_s);
-    QCOMPARE(text(box, "Label1"), u"E_mail:vantrel@example.org"_s);
-    QCOMPARE(text(box, "Label2"), home.toString());
-    QCOMPARE(text(box, "cmdSysInfo"), u"系统信息(&S)..."_s);
+    // One About box at a time, modeless and without owner.
+    trigger("munhelpabut");
+    QPointer<frmAbout> box = form->aboutBox;
+    trigger("munhelpabut");
+    QVERIFY(form->aboutBox == box && !box->parentWidget() && !QApplication::activeModalWidget());
+    QCOMPARE(box->windowTitle(), u"关于 Vantrel"_qs);
+    const QStringList texts =
+        u"lblVersion|版本 1.0.9|Label1|E_mail:vantrel@example.org|Label2|"
+        u"https://www.example.org/vantrel/|cmdSysInfo|系统信息(&S)..."_qs.split(u'|');
+    for (int i = 0; i < texts.size(); i += 2)
+        QCOMPARE(box->findChild<QWidget *>(texts[i])->property("text").toString(), texts[i + 1]);
     QCOMPARE(box->minimumSize(), box->maximumSize());
-    fakes.shell->opened.clear();
-    QTest::mouseClick(box->findChild<QWidget *>(u"Label1"_s), Qt::LeftButton);
-    QTest::mouseClick(box->findChild<QWidget *>(u"Label2"_s), Qt::LeftButton);
-    QCOMPARE(fakes.shell->opened, (QList<ShellRequest>{{box, mail}, {box, home}}));
-    QTest::mouseClick(box->findChild<QWidget *>(u"cmdSysInfo"_s), Qt::LeftButton);
-    // Only now, not on any of the keys above, does it look for the tool.
-    QCOMPARE(fakes.messageBoxes->shown.size(), 1);
+    for (const char *label : {"Label1", "Label2", "cmdSysInfo"})
+        QTest::mouseClick(box->findChild<QWidget *>(label), Qt::LeftButton);
+    const QUrl guide = QUrl::fromLocalFile(qApp->applicationDirPath() + u"/readme.txt"_qs);
+    const QUrl mail(u"mailto:vantrel@example.org"_qs), home(texts[5]),
+        faq(texts[5] + u"faq.html"_qs);
+    const QList<ShellRequest> opened{{form, guide}, {form, faq}, {form, mail},
+                                     {form, home},  {box, mail}, {box, home}};
+    QCOMPARE(w.fakes.shell->opened, opened);
+    // Only the button, not any of the keys above, looks for the tool.
+    const QList<ShownMessage> &shown = w.fakes.messageBoxes->shown;
+    QVERIFY(shown.size() == 1 && shown[0].text == u"此时系统信息不可用"_qs &&
+            shown[0].title == u"Vantrel"_qs && shown[0].icon == MessageIcon::None);
 
     // The list is untouched, and the box goes with the main window.
-    QVERIFY(form.model().rowCount() == 1 && form.saved);
-    QVERIFY(form.close());
+    QVERIFY(w.rows() == u"f1x"_qs && form->saved);
+    QVERIFY(form->close());
     QTRY_VERIFY(!box);
 }
 
 void TestAbout::startSysInfo_data() {
     QTest::addColumn<RegistryValues>("values");
-    QTest::addColumn<bool>("starts");
     QTest::addColumn<QString>("started");
 
-    const QString inFolder = m_dir.filePath(u"MSINFO32.EXE"_s);
-    const QString lower = m_dir.filePath(u"lower"_s);
-    QVERIFY(QDir().mkpath(lower) && QFile(inFolder).open(QIODevice::WriteOnly));
+    static const QTemporaryDir dir;
+    const QString inFolder = dir.filePath(u"MSINFO32.EXE"_qs), lower = dir.filePath(u"lower"_qs);
     // Linux names are case-sensitive: only the exact name is the tool.
-    QVERIFY(QFile(lower + u"/msinfo32.exe"_s).open(QIODevice::WriteOnly));
+    QVERIFY(QDir().mkpath(lower) && QFile(inFolder).open(QIODevice::WriteOnly) &&
+            QFile(lower + u"/msinfo32.exe"_qs).open(QIODevice::WriteOnly));
 
-    const QString path = u"/opt/hardinfo"_s;
-    const auto tool = std::pair(ToolRead, RegistryValue::text(path));
-    const auto folder = std::pair(FolderRead, RegistryValue::text(m_dir.path()));
+    const auto tool = std::pair(ToolRead, RegistryValue::text(u"/opt/hardinfo"_qs));
+    const auto folder = std::pair(FolderRead, RegistryValue::text(dir.path()));
     const RegistryValues other{{ToolRead, {RegistryValue::Type::Other, "/x"}}, folder};
-    QTest::newRow("tool starts") << RegistryValues{tool, folder} << true << path;
-    QTest::newRow("tool does not start") << RegistryValues{tool, folder} << false << path;
-    QTest::newRow("tool of another type") << other << true << QString();
-    QTest::newRow("folder holds the tool") << RegistryValues{folder} << true << inFolder;
-    QTest::newRow("tool in folder does not start") << RegistryValues{folder} << false << inFolder;
+    QTest::newRow("tool") << RegistryValues{tool, folder} << u"/opt/hardinfo"_qs;
+    QTest::newRow("tool of another type") << other << QString();
+    QTest::newRow("folder holds the tool") << RegistryValues{folder} << inFolder;
     QTest::newRow("folder without the tool")
-        << RegistryValues{{FolderRead, RegistryValue::text(lower)}} << true << QString();
-    QTest::newRow("neither key") << RegistryValues() << true << QString();
+        << RegistryValues{{FolderRead, RegistryValue::text(lower)}} << QString();
+    QTest::newRow("neither key") << RegistryValues() << QString();
 }
 
 void TestAbout::startSysInfo() {
     QFETCH(RegistryValues, values);
-    QFETCH(bool, starts);
     QFETCH(QString, started);
 
-    FakePlatform fakes;
-    fakes.registry->values = values;
-    fakes.programs->startResult = starts;
-    StartSysInfo(nullptr, fakes.platform);
-
-    QCOMPARE(fakes.programs->started, started.isEmpty() ? QStringList() : QStringList{started});
-    // The second key is asked only when the first is missing.
-    QCOMPARE(fakes.registry->reads,
-             QList<RegistryRead>({ToolRead, FolderRead}).first(values.count(ToolRead) ? 1 : 2));
-    // Unless a tool started, the user is told.
-    QCOMPARE(fakes.messageBoxes->shown.size(), int(started.isEmpty() || !starts));
-    for (const ShownMessage &shown : fakes.messageBoxes->shown)
-        QVERIFY(shown.text == u"此时系统信息不可用"_s && shown.title == u"Vantrel"_s &&
-                shown.icon == MessageIcon::None);
+    for (const bool starts : {true, false}) {
+        FakePlatform fakes;
+        fakes.registry->values = values;
+        fakes.programs->startResult = starts;
+        StartSysInfo(nullptr, fakes.platform);
+        QCOMPARE(fakes.programs->started, started.isEmpty() ? QStringList() : QStringList{started});
+        // The second key is asked only when the first is missing.
+        QCOMPARE(fakes.registry->reads,
+                 QList<RegistryRead>({ToolRead, FolderRead}).first(values.count(ToolRead) ? 1 : 2));
+        // Unless a tool started, the user is told.
+        QCOMPARE(fakes.messageBoxes->shown.size(), int(started.isEmpty() || !starts));
+    }
 }
 
 QTEST_MAIN(TestAbout)
