@@ -1,8 +1,10 @@
 #include "about/frmabout.h"
 #include "about/getkeyvalue.h"
 #include "about/startsysinfo.h"
+#include "app/frmmain.h"
+#include "app/playlistmodel.h"
+#include "fakeplatform.h"
 #include "platform/standinregistry.h"
-#include "tablerows.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -70,8 +72,11 @@ void TestAbout::standInNamesFirstToolOnPath() {
 }
 
 void TestAbout::helpMenu() {
-    Window w(u"x"_qs);
-    frmmain *form = &w.form;
+    FakePlatform fakes;
+    frmmain window(fakes.platform);
+    frmmain *form = &window;
+    const PlaylistEntry row{u"a"_qs, u"1"_qs, u"/m/a"_qs, u"t"_qs, u"c"_qs, true};
+    form->model().insertEntry(0, row);
     form->saved = true;
     const auto trigger = [form](const char *item) { form->findChild<QAction *>(item)->trigger(); };
     for (const char *item : {"munhelpzn", "munhelpfaq", "munhelpemail", "munhelpgoweb"})
@@ -101,14 +106,15 @@ void TestAbout::helpMenu() {
         faq(texts[5] + u"faq.html"_qs);
     const QList<ShellRequest> opened{{form, guide}, {form, faq}, {form, mail},
                                      {form, home},  {box, mail}, {box, home}};
-    QCOMPARE(w.fakes.shell->opened, opened);
+    QCOMPARE(fakes.shell->opened, opened);
     // Only the button, not any of the keys above, looks for the tool.
-    const QList<ShownMessage> &shown = w.fakes.messageBoxes->shown;
+    const QList<ShownMessage> &shown = fakes.messageBoxes->shown;
     QVERIFY(shown.size() == 1 && shown[0].text == u"此时系统信息不可用"_qs &&
             shown[0].title == u"Vantrel"_qs && shown[0].icon == MessageIcon::None);
 
     // The list is untouched, and the box goes with the main window.
-    QVERIFY(w.rows() == u"f1x"_qs && form->saved);
+    QVERIFY(form->model().rowCount() == 1 && form->model().entry(0).path == row.path);
+    QVERIFY(form->model().entry(0).checked && form->saved);
     QVERIFY(form->close());
     QTRY_VERIFY(!box);
 }
