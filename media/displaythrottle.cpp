@@ -5,7 +5,9 @@
 
 namespace {
 
-constexpr qint64 FrameMilliseconds = 16;
+// About 30 frames a second: smooth enough for progress, while each frame's repaint of the
+// table is time the command would rather spend on its work.
+constexpr qint64 FrameMilliseconds = 33;
 
 } // namespace
 

@@ -10,8 +10,8 @@ class QWidget;
 
 // While a command runs the event pump after every small step, the widgets it changes would
 // otherwise lay out and paint once per step. For as long as this object lives, they do so at
-// most once per display frame: their updates are off except during the first pump of each
-// frame, and the item view's delayed relayout (its timer) waits for that pump too. Every
+// most once per frame (about 30 a second): their updates are off except during the first pump of
+// each frame, and the item view's delayed relayout (its timer) waits for that pump too. Every
 // change stays visible to the program at once; only what reaches the screen is paced.
 // Pass the changing widgets, not their windows: under X11 a window whose updates were turned
 // off and on again does not repaint its children.
