@@ -1,5 +1,6 @@
 #include "about/frmabout.h"
 
+#include "about/abouttexts.h"
 #include "about/makeraddresses.h"
 #include "about/startsysinfo.h"
 #include "app/apptexts.h"
@@ -30,12 +31,12 @@ constexpr int TitlePointSize = 14;
 
 frmAbout::frmAbout(Platform &platform)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+                           Qt::WindowCloseButtonHint)
     , m_platform(platform) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ClientSize);
-    setWindowTitle(QStringLiteral("关于 ") + AppTexts::title());
+    setWindowTitle(AboutTexts::caption(AppTexts::title()));
     createControls();
 }
 
@@ -65,16 +66,11 @@ void frmAbout::createControls() {
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    auto *lblVersion = new QLabel(QStringLiteral("版本 %1.%2.%3")
-                                      .arg(AppTexts::MajorVersion)
-                                      .arg(AppTexts::MinorVersion)
-                                      .arg(AppTexts::Revision),
-                                  this);
+    auto *lblVersion = new QLabel(AboutTexts::versionLine(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(VersionGeometry);
 
-    Label1 =
-        addLink("Label1", QStringLiteral("E_mail:") + MakerAddresses::emailAddress(), MailGeometry);
+    Label1 = addLink("Label1", AboutTexts::mailLabel(MakerAddresses::emailAddress()), MailGeometry);
     Label2 = addLink("Label2", MakerAddresses::homePage().toString(), HomePageGeometry);
 
     auto *Line1 = new QFrame(this);
@@ -83,8 +79,7 @@ void frmAbout::createControls() {
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    auto *lblDisclaimer =
-        new QLabel(QStringLiteral("版权所有 © 2026 Vantrel 作者，Vantrel 工作室出品。"), this);
+    auto *lblDisclaimer = new QLabel(AboutTexts::copyright(), this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setGeometry(DisclaimerGeometry);
     lblDisclaimer->setWordWrap(true);

@@ -1,5 +1,7 @@
 #include "app/apptexts.h"
 
+#include "about/version.h"
+
 namespace AppTexts {
 
 QString title() {
@@ -12,17 +14,14 @@ QString newListName() {
 
 QString startupCaption() {
     return QStringLiteral("%1 V%2.%3 --- %4")
-        .arg(title())
-        .arg(MajorVersion)
-        .arg(MinorVersion)
-        .arg(newListName());
+        .arg(title(), QString::number(Version::Major), QString::number(Version::Minor),
+             newListName());
 }
 
 QString documentCaption(const QString &name) {
-    const QString major = (MajorVersion < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
-                          QString::number(qAbs(MajorVersion));
-    return title() + QLatin1Char('V') + major + QLatin1Char('.') + QString::number(MinorVersion) +
-           QStringLiteral(" --- ") + name;
+    // The major number is formatted with a blank where its sign would go.
+    return title() + QStringLiteral("V ") + QString::number(Version::Major) + QLatin1Char('.') +
+           QString::number(Version::Minor) + QStringLiteral(" --- ") + name;
 }
 
 QString countMessage(int rowCount) {

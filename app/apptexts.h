@@ -5,10 +5,6 @@
 // Texts of the main window that depend on nothing but the program's version and the list.
 namespace AppTexts {
 
-inline constexpr int MajorVersion = 1;
-inline constexpr int MinorVersion = 0;
-inline constexpr int Revision = 9;
-
 QString title();
 // The name of a list that has no file of its own.
 QString newListName();

@@ -79,6 +79,11 @@ void frmmain::setcaption(const QString &name) {
     setWindowTitle(AppTexts::documentCaption(name));
 }
 
+void frmmain::setListName(const QString &name) {
+    listname = name;
+    setcaption(name);
+}
+
 int frmmain::currentRow() const {
     const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();

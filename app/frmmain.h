@@ -34,6 +34,9 @@ public:
     void updaterowcommands();
     // Caption in its document form with the given list name.
     void setcaption(const QString &name);
+    // The list's name and the caption change together: listname, and the caption in its
+    // document form with that name.
+    void setListName(const QString &name);
 
     // The current row is the selected row (0-based), or -1 when none is selected.
     int currentRow() const;

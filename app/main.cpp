@@ -1,3 +1,4 @@
+#include "about/version.h"
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "platform/platform.h"
@@ -10,7 +11,7 @@ int main(int argc, char *argv[]) {
     Startup::pinLocalTimeZone();
     const auto app = Startup::openDisplay(argc, argv);
     QApplication::setApplicationName(AppTexts::title());
-    QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QApplication::setApplicationVersion(Version::text());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vantrel.png")));
     Startup::loadChineseTranslations(*app);
 

@@ -88,6 +88,14 @@ QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
+std::vector<PlaylistEntry> PlaylistModel::entries() const {
+    std::vector<PlaylistEntry> result;
+    result.reserve(m_rows.size());
+    for (const auto &row : m_rows)
+        result.push_back(*row);
+    return result;
+}
+
 void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
     Q_ASSERT(row >= 0 && row <= rowCount());
     beginInsertRows({}, row, row);

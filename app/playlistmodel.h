@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/playlistentry.h"
+#include "playlist/playlistentry.h"
 
 #include <QAbstractTableModel>
 
@@ -13,9 +13,6 @@ class PlaylistModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // Row positions and counters are 16-bit signed numbers in the program's rules.
-    static constexpr int MaxRows = 32767;
-
     enum Column { NameColumn, SizeColumn, PathColumn, TypeColumn, CreatedColumn, ColumnCount };
     // Header role giving each column's key ("key1" to "key5").
     static constexpr int ColumnKeyRole = Qt::UserRole;
@@ -31,6 +28,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
+    // Every row, in table order: what a playlist file is written from.
+    std::vector<PlaylistEntry> entries() const;
     // Inserts at 0-based position row (0 <= row <= rowCount()); the rows from there move down.
     void insertEntry(int row, PlaylistEntry entry);
     // Exact, case-sensitive comparison with every row's path cell.

@@ -46,7 +46,7 @@ int main(int argc, char *argv[]) {
     const auto run = [&form](const char *item) {
         form.findChild<QAction *>(QLatin1String(item))->trigger();
     };
-    const double baseline = timed([&form] { fill(form, PlaylistModel::MaxRows); });
+    const double baseline = timed([&form] { fill(form, MaxRows); });
     std::printf("fill 32767 rows (baseline)     %8.2f ms\n", baseline);
 
     const auto report = [baseline](const char *what, double ms) {
@@ -56,7 +56,7 @@ int main(int argc, char *argv[]) {
     report("invert", timed([&run] { run("muneditselectunall"); }));
     report("clear", timed([&run] { run("muneditselectclear"); }));
 
-    form.selectRow(PlaylistModel::MaxRows / 2);
+    form.selectRow(MaxRows / 2);
     report("move up (middle row)", timed([&run] { run("muneditgoon"); }));
     report("move down (middle row)", timed([&run] { run("muneditgodown"); }));
 

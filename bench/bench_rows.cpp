@@ -39,7 +39,7 @@ int main(int argc, char *argv[]) {
     const char *suffixes[] = {".mp3", ".ogg", ".wav", ".flac", ".wma", ".rm", ".mp4", ".avi"};
     QTemporaryDir dir;
     QStringList paths;
-    for (int i = 0; i < PlaylistModel::MaxRows; ++i) {
+    for (int i = 0; i < MaxRows; ++i) {
         const QString path =
             dir.filePath(QStringLiteral("节目 %1%2").arg(i).arg(QLatin1String(suffixes[i % 8])));
         QFile file(path);

@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "media/filequery.h"
+#include "media/mediatexts.h"
 #include "platform/platform.h"
 
 namespace {
@@ -19,7 +20,7 @@ void addSelection(frmmain &form) {
             return;
         if (model.containsPath(entry->path))
             continue;
-        if (model.rowCount() >= PlaylistModel::MaxRows)
+        if (model.rowCount() >= MaxRows)
             return;
         model.insertEntry(form.insertpos - 1, *entry);
     }
@@ -30,18 +31,17 @@ void addSelection(frmmain &form) {
 void addFiles(frmmain &form) {
     form.saved = false;
     const int rowCount = form.model().rowCount();
-    if (rowCount >= PlaylistModel::MaxRows)
+    if (rowCount >= MaxRows)
         return;
     form.insertpos = rowCount + 1;
 
     CommonDialog &cd = form.cd;
     cd.FileName.clear();
-    cd.Filter = QStringLiteral("All Files(*.*)|*.*");
+    cd.Filter = MediaTexts::addFilter();
     cd.Flags = CommonDialog::AllowMultiSelect;
     if (cd.ShowOpen() == CommonDialog::BufferTooSmallError) {
-        form.platform().messageBoxes->showMessage(
-            &form, QStringLiteral("文件名太多，请部分加入后，再加入！"), AppTexts::title(),
-            MessageIcon::None);
+        form.platform().messageBoxes->showMessage(&form, MediaTexts::tooManyFiles(),
+                                                  AppTexts::title(), MessageIcon::None);
         return;
     }
     if (cd.FileName.isEmpty())

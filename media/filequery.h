@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/playlistentry.h"
+#include "playlist/playlistentry.h"
 
 #include <QHash>
 #include <QLocale>

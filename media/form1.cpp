@@ -3,7 +3,7 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
-#include "media/searchtexts.h"
+#include "media/mediatexts.h"
 #include "media/wildcardpattern.h"
 #include "platform/folderlisting.h"
 #include "platform/platform.h"
@@ -78,7 +78,7 @@ void Form1::createControls() {
     Combo1 = place(new QComboBox(Frame1), "Combo1", QRect(56, 12, 252, 24));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->addItems(SearchTexts::patternList());
+    Combo1->addItems(MediaTexts::patternList());
     Combo1->setCurrentIndex(0);
 
     Label2 = place(plainLabel(QStringLiteral("位置："), Frame1), "Label2", QRect(10, 43, 44, 22));
@@ -93,7 +93,7 @@ void Form1::createControls() {
     Command3 =
         place(new QPushButton(QStringLiteral("浏览"), Frame1), "Command3", QRect(228, 72, 80, 28));
 
-    Command1 = place(new QPushButton(QStringLiteral("开始查找"), this), "Command1",
+    Command1 = place(new QPushButton(MediaTexts::startCaption(), this), "Command1",
                      QRect(340, 12, 92, 30));
     Command1->setEnabled(false);
     Command2 =
@@ -144,7 +144,7 @@ void Form1::startOrStop() {
         return;
     const QFileInfo folder(Text1->text());
     if (!folder.isDir() || !folder.isReadable()) {
-        m_main.platform().messageBoxes->showMessage(this, SearchTexts::noFolder(Text1->text()),
+        m_main.platform().messageBoxes->showMessage(this, MediaTexts::noFolder(Text1->text()),
                                                     AppTexts::title(), MessageIcon::Warning);
         return;
     }
@@ -154,7 +154,7 @@ void Form1::startOrStop() {
 void Form1::start(const QString &folder) {
     EventPump &eventPump = *m_main.platform().eventPump;
     m_main.saved = false;
-    Command1->setText(QStringLiteral("停止"));
+    Command1->setText(MediaTexts::stopCaption());
     Searching = true;
     StopRequested = false;
     RowCount = m_main.model().rowCount();
@@ -172,10 +172,10 @@ void Form1::start(const QString &folder) {
     setInputsEnabled(true);
     eventPump.restorePointer();
     m_main.showcount();
-    Command1->setText(QStringLiteral("开始查找"));
-    Label4->setText(SearchTexts::foundCount(FoundCount));
+    Command1->setText(MediaTexts::startCaption());
+    Label4->setText(MediaTexts::foundCount(FoundCount));
     // The file examined after a Stop has written its progress over the stop message.
-    Label3->setText(StopRequested ? SearchTexts::stopped() : SearchTexts::completed());
+    Label3->setText(StopRequested ? MediaTexts::stopped() : MediaTexts::completed());
     Searching = false;
     m_main.updaterowcommands();
     if (m_closed)
@@ -185,8 +185,8 @@ void Form1::start(const QString &folder) {
 void Form1::stop() {
     Searching = false;
     StopRequested = true;
-    Command1->setText(QStringLiteral("开始查找"));
-    Label3->setText(SearchTexts::stopped());
+    Command1->setText(MediaTexts::startCaption());
+    Label3->setText(MediaTexts::stopped());
     m_main.updaterowcommands();
 }
 
@@ -205,8 +205,8 @@ void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     for (const QString &name : listing->files) {
         const QString path = prefix + name;
-        Label3->setText(SearchTexts::progress(path));
-        Label4->setText(SearchTexts::foundCount(FoundCount));
+        Label3->setText(MediaTexts::progress(path));
+        Label4->setText(MediaTexts::foundCount(FoundCount));
         m_main.showcount(RowCount);
         // The first match test with an invalid pattern is such a failure.
         if (!pattern.isValid())
@@ -230,7 +230,7 @@ void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
 // goes to the end, never further.
 bool Form1::addFind(const QString &path) {
     PlaylistModel &model = m_main.model();
-    if (RowCount >= PlaylistModel::MaxRows || model.rowCount() >= PlaylistModel::MaxRows)
+    if (RowCount >= MaxRows || model.rowCount() >= MaxRows)
         return false;
     std::optional<PlaylistEntry> entry = m_query.entryFor(path);
     if (!entry)

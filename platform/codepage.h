@@ -15,8 +15,6 @@ public:
     // The locale's character set; UTF-8 where the locale is plain ASCII or unknown to the codecs.
     static CodePage system();
 
-    QByteArray charset() const { return m_charset; }
-
     // The text's bytes, or nothing when the character set cannot hold every character.
     std::optional<QByteArray> encode(const QString &text) const;
     // The text of bytes, or nothing when they are not valid in this character set.

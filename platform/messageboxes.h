@@ -4,7 +4,7 @@
 
 class QWidget;
 
-enum class MessageIcon { None, Information, Question, Warning, Critical };
+enum class MessageIcon { None, Question, Warning };
 enum class MessageAnswer { Yes, No, Cancel };
 
 // Modal message boxes of the operating system. Tests replace them with a scripted fake.

@@ -6,14 +6,10 @@ namespace {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
     case MessageIcon::Question:
         return QMessageBox::Question;
     case MessageIcon::Warning:
         return QMessageBox::Warning;
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
     case MessageIcon::None:
         break;
     }

@@ -1,5 +1,6 @@
 #include "platform/standinregistry.h"
 
+#include <QFile>
 #include <QStandardPaths>
 
 QStringList StandInRegistry::toolNames() {
@@ -7,10 +8,9 @@ QStringList StandInRegistry::toolNames() {
             QStringLiteral("gnome-system-monitor")};
 }
 
-std::optional<RegistryValue> StandInRegistry::value(RegistryRoot root, const QString &key,
-                                                    const QString &valueName) const {
-    if (root != RegistryRoot::LocalMachine ||
-        key.compare(QLatin1String(SystemInfoKeys::ToolKey), Qt::CaseInsensitive) != 0 ||
+std::optional<QByteArray> StandInRegistry::value(const QString &key,
+                                                 const QString &valueName) const {
+    if (key.compare(QLatin1String(SystemInfoKeys::ToolKey), Qt::CaseInsensitive) != 0 ||
         valueName.compare(QLatin1String(SystemInfoKeys::ToolValue), Qt::CaseInsensitive) != 0)
         return std::nullopt;
     // Looked up on every read, so a tool installed while the program runs is found.
@@ -18,7 +18,7 @@ std::optional<RegistryValue> StandInRegistry::value(RegistryRoot root, const QSt
     for (const QString &name : names) {
         const QString path = QStandardPaths::findExecutable(name);
         if (!path.isEmpty())
-            return RegistryValue::text(path);
+            return QFile::encodeName(path) + '\0';
     }
     return std::nullopt;
 }

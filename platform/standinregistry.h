@@ -12,6 +12,5 @@ public:
     // The programs looked for, in order of preference.
     static QStringList toolNames();
 
-    std::optional<RegistryValue> value(RegistryRoot root, const QString &key,
-                                       const QString &valueName) const override;
+    std::optional<QByteArray> value(const QString &key, const QString &valueName) const override;
 };

@@ -16,20 +16,15 @@ bool mayDiscardList(frmmain &form) {
         return answer == MessageAnswer::No;
 
     // Unlike Save, this save leaves the list's name and state alone: the list goes next.
-    const QString newListName = AppTexts::newListName();
-    const QString target =
-        form.listname != newListName ? form.listname : askSaveTarget(form, newListName);
-    if (target.isEmpty() || target == newListName)
-        return true;
-    return WritePlaylist(form, target);
+    const QString target = saveTarget(form);
+    return target.isEmpty() || WritePlaylist(form, target);
 }
 
 void newList(frmmain &form) {
     if (!mayDiscardList(form))
         return;
-    form.setcaption(AppTexts::newListName());
     form.model().clear();
-    form.listname = AppTexts::newListName();
+    form.setListName(AppTexts::newListName());
     form.updaterowcommands();
     form.saved = false;
     form.showcount();

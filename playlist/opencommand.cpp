@@ -38,24 +38,18 @@ void openList(frmmain &form) {
     if (path.isEmpty())
         return;
 
-    LoadedPlaylist loaded = loadPlaylistFile(path, form.platform().codePage);
-    MessageBoxes &messages = *form.platform().messageBoxes;
-    switch (loaded.outcome) {
-    case LoadedPlaylist::Outcome::Loaded:
-        form.insertpos = int(loaded.rows.size()) + 1;
-        form.model().replaceEntries(std::move(loaded.rows));
-        form.listname = path;
-        form.setcaption(path);
-        break;
-    case LoadedPlaylist::Outcome::NotPls:
-        messages.showMessage(&form, loaded.error, AppTexts::title(), MessageIcon::None);
-        break;
-    case LoadedPlaylist::Outcome::NotReadable:
-        break;
-    case LoadedPlaylist::Outcome::Failed:
-        messages.showMessage(&form, loaded.error, AppTexts::title(), MessageIcon::Warning);
+    Result<std::vector<PlaylistEntry>> loaded = loadPlaylistFile(path, form.platform().codePage);
+    if (!loaded.ok()) {
+        // The described refusal of a file without the PLS header carries no icon.
+        const MessageIcon icon =
+            loaded.error() == PlaylistTexts::notPls() ? MessageIcon::None : MessageIcon::Warning;
+        form.platform().messageBoxes->showMessage(&form, loaded.error(), AppTexts::title(), icon);
         return;
     }
+    std::vector<PlaylistEntry> rows = std::move(loaded).value();
+    form.insertpos = int(rows.size()) + 1;
+    form.model().replaceEntries(std::move(rows));
+    form.setListName(path);
     form.showcount();
     form.updaterowcommands();
 }

@@ -1,25 +1,19 @@
 #include "playlist/playlistfile.h"
 
-#include "app/playlistmodel.h"
 #include "media/filequery.h"
-#include "platform/codepage.h"
+#include "platform/atomicfile.h"
+#include "platform/regularfile.h"
 #include "playlist/playlistformat.h"
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
-LoadedPlaylist failure(const QString &error) {
-    return {LoadedPlaylist::Outcome::Failed, {}, error};
-}
-
-PlaylistPaths readPaths(PlaylistFormat format, const QString &text, const QString &list) {
+Result<QStringList> readPaths(PlaylistFormat format, const QString &text, const QString &list) {
     switch (format) {
     case PlaylistFormat::Pls:
         return readPlsPaths(text, list);
@@ -30,52 +24,57 @@ PlaylistPaths readPaths(PlaylistFormat format, const QString &text, const QStrin
     }
 }
 
+Result<QByteArray> readPlaylistBytes(const QString &path) {
+    RegularFileBytes file = RegularFileBytes::read(path, MaxPlaylistBytes);
+    switch (file.status) {
+    case RegularFileBytes::Status::Read:
+        break;
+    case RegularFileBytes::Status::CannotOpen:
+        return Failure{PlaylistTexts::readFailed(path, file.reason)};
+    case RegularFileBytes::Status::NotRegular:
+        return Failure{PlaylistTexts::notRegularFile(path)};
+    case RegularFileBytes::Status::TooLarge:
+        return Failure{PlaylistTexts::tooLarge(path, MaxPlaylistBytes / (1024 * 1024))};
+    }
+    return std::move(file.bytes);
+}
+
 } // namespace
 
-LoadedPlaylist loadPlaylistFile(const QString &path, const CodePage &codePage) {
+Result<std::vector<PlaylistEntry>> loadPlaylistFile(const QString &path, const CodePage &codePage) {
     const std::optional<PlaylistFormat> format = formatOf(path);
     if (!format || *format == PlaylistFormat::Asx)
-        return {LoadedPlaylist::Outcome::NotReadable, {}, {}};
+        return Failure{PlaylistTexts::cannotOpenFormat(path)};
+    const Result<QByteArray> bytes = readPlaylistBytes(path);
+    if (!bytes.ok())
+        return Failure{bytes.error()};
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(PlaylistTexts::readFailed(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(PlaylistTexts::readFailed(path, file.errorString()));
-
-    const QString text = decodePlaylistText(bytes, codePage, *format == PlaylistFormat::M3u8);
-    const PlaylistPaths entries = readPaths(*format, text, path);
-    if (entries.status == PlaylistPaths::Status::NotPls)
-        return {LoadedPlaylist::Outcome::NotPls, {}, entries.error};
-    if (entries.status == PlaylistPaths::Status::Failed)
-        return failure(entries.error);
-    if (entries.paths.size() > PlaylistModel::MaxRows)
-        return failure(
-            PlaylistTexts::tooManyEntries(path, entries.paths.size(), PlaylistModel::MaxRows));
+    const QString text =
+        decodePlaylistText(bytes.value(), codePage, *format == PlaylistFormat::M3u8);
+    const Result<QStringList> entries = readPaths(*format, text, path);
+    if (!entries.ok())
+        return Failure{entries.error()};
 
     const QDir folder = QFileInfo(path).absoluteDir();
     FileQuery query;
-    LoadedPlaylist result;
-    result.rows.reserve(size_t(entries.paths.size()));
-    for (const QString &entry : entries.paths) {
+    std::vector<PlaylistEntry> rows;
+    rows.reserve(size_t(entries.value().size()));
+    for (const QString &entry : entries.value()) {
         const QString mediaPath = QDir::isRelativePath(entry) ? folder.filePath(entry) : entry;
         std::optional<PlaylistEntry> row = query.entryFor(mediaPath);
         if (!row)
-            return failure(PlaylistTexts::missingMediaFile(path, mediaPath));
-        result.rows.push_back(std::move(*row));
+            return Failure{PlaylistTexts::missingMediaFile(path, mediaPath)};
+        rows.push_back(std::move(*row));
     }
-    return result;
+    return rows;
 }
 
-QString savePlaylistFile(const QString &target, const PlaylistModel &rows,
-                         const CodePage &codePage) {
-    const EncodedPlaylist encoded = encodePlaylist(target, rows, codePage);
-    if (!encoded.error.isEmpty())
-        return encoded.error;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
-        !file.commit())
-        return PlaylistTexts::writeFailed(target, file.errorString());
+Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
+                              const CodePage &codePage) {
+    const Result<QByteArray> encoded = encodePlaylist(target, rows, codePage);
+    if (!encoded.ok())
+        return Failure{encoded.error()};
+    if (const std::optional<QString> reason = replaceFileContents(target, encoded.value()))
+        return Failure{PlaylistTexts::writeFailed(target, *reason)};
     return {};
 }

@@ -1,7 +1,7 @@
 #include "playlist/playlistreader.h"
 
-#include "app/playlistmodel.h"
 #include "platform/codepage.h"
+#include "playlist/playlistentry.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/profilefile.h"
 #include "playlist/textlines.h"
@@ -10,10 +10,6 @@
 #include <QUrl>
 
 namespace {
-
-PlaylistPaths failure(const QString &error) {
-    return {PlaylistPaths::Status::Failed, {}, error};
-}
 
 // Other players write local files as URIs, percent-escapes and all.
 QString localPathOf(const QString &entry) {
@@ -28,28 +24,31 @@ QString localPathOf(const QString &entry) {
 // The entries of a playlist of one path a line: every line that is not empty (nor, with
 // hashComments, starts with "#") becomes a path through pathOf; a line that gives no path fails
 // the read with its number.
-PlaylistPaths linePaths(const QString &text, const QString &list, bool hashComments,
-                        QString (*pathOf)(const QString &line)) {
+Result<QStringList> linePaths(const QString &text, const QString &list, bool hashComments,
+                              QString (*pathOf)(const QString &line)) {
     const QStringList lines = splitLines(text);
-    PlaylistPaths result;
+    QStringList paths;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         if (line.isEmpty() || (hashComments && line.startsWith(QLatin1Char('#'))))
             continue;
         const QString path = pathOf(line);
         if (path.isEmpty())
-            return failure(PlaylistTexts::blankLine(list, int(i + 1)));
-        result.paths << path;
+            return Failure{PlaylistTexts::blankLine(list, int(i + 1))};
+        paths << path;
     }
-    return result;
+    if (paths.size() > MaxRows)
+        return Failure{PlaylistTexts::tooManyEntries(list, paths.size(), MaxRows)};
+    return paths;
 }
 
 } // namespace
 
 QString decodePlaylistText(const QByteArray &bytes, const CodePage &codePage, bool utf8Only) {
-    static const QByteArray utf8Bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(utf8Bom))
-        return QString::fromUtf8(bytes.mid(utf8Bom.size()));
+    // A byte-order mark names the encoding, whatever else is asked; the decoder drops the mark.
+    if (const std::optional<QStringConverter::Encoding> marked =
+            QStringConverter::encodingForData(bytes))
+        return QStringDecoder(*marked).decode(bytes);
     if (utf8Only)
         return QString::fromUtf8(bytes);
     if (std::optional<QString> text = codePage.decode(bytes))
@@ -58,33 +57,33 @@ QString decodePlaylistText(const QByteArray &bytes, const CodePage &codePage, bo
     return gb18030.decode(bytes);
 }
 
-PlaylistPaths readPlsPaths(const QString &text, const QString &list) {
+Result<QStringList> readPlsPaths(const QString &text, const QString &list) {
     const QStringList lines = splitLines(text);
     if (lines.isEmpty() || lines.first().toLower() != QLatin1String("[playlist]"))
-        return {PlaylistPaths::Status::NotPls, {}, PlaylistTexts::notPls()};
+        return Failure{PlaylistTexts::notPls()};
 
     const QString section = QStringLiteral("playlist");
     const ProfileFile profile(text);
     const int count = profile.intValue(section, QStringLiteral("NumberOfEntries"), 0);
-    if (count > PlaylistModel::MaxRows)
-        return failure(PlaylistTexts::tooManyEntries(list, count, PlaylistModel::MaxRows));
-    PlaylistPaths result;
+    if (count > MaxRows)
+        return Failure{PlaylistTexts::tooManyEntries(list, count, MaxRows)};
+    QStringList paths;
     for (int number = 1; number <= count; ++number) {
         const QString path = profile.value(section, QStringLiteral("file%1").arg(number))
                                  .value_or(QString())
                                  .trimmed();
         if (path.isEmpty())
-            return failure(PlaylistTexts::missingPlsEntry(list, number));
-        result.paths << path;
+            return Failure{PlaylistTexts::missingPlsEntry(list, number)};
+        paths << path;
     }
-    return result;
+    return paths;
 }
 
-PlaylistPaths readM3uPaths(const QString &text, const QString &list) {
+Result<QStringList> readM3uPaths(const QString &text, const QString &list) {
     return linePaths(text, list, true,
                      [](const QString &line) { return localPathOf(line.trimmed()); });
 }
 
-PlaylistPaths readRamPaths(const QString &text, const QString &list) {
+Result<QStringList> readRamPaths(const QString &text, const QString &list) {
     return linePaths(text, list, false, [](const QString &line) { return line.mid(7).trimmed(); });
 }

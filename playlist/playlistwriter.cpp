@@ -1,6 +1,5 @@
 #include "playlist/playlistwriter.h"
 
-#include "app/playlistmodel.h"
 #include "platform/codepage.h"
 #include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
@@ -9,34 +8,33 @@ namespace {
 
 const QLatin1String LineEnd("\r\n");
 
-QString plsText(const PlaylistModel &rows) {
+QString plsText(const std::vector<PlaylistEntry> &rows) {
     QString text = QStringLiteral("[playlist]") + LineEnd;
-    for (int row = 0; row < rows.rowCount(); ++row)
-        text += QStringLiteral("File%1=").arg(row + 1) + rows.entry(row).path + LineEnd;
-    text += QStringLiteral("NumberOfEntries=%1").arg(rows.rowCount()) + LineEnd;
+    for (size_t row = 0; row < rows.size(); ++row)
+        text += QStringLiteral("File%1=").arg(row + 1) + rows[row].path + LineEnd;
+    text += QStringLiteral("NumberOfEntries=%1").arg(rows.size()) + LineEnd;
     text += QStringLiteral("Version=2") + LineEnd;
     return text;
 }
 
-QString m3uText(const PlaylistModel &rows) {
+QString m3uText(const std::vector<PlaylistEntry> &rows) {
     QString text = QStringLiteral("#EXTM3U") + LineEnd;
-    for (int row = 0; row < rows.rowCount(); ++row)
-        text += rows.entry(row).path + LineEnd;
+    for (const PlaylistEntry &entry : rows)
+        text += entry.path + LineEnd;
     return text;
 }
 
-QString ramText(const PlaylistModel &rows) {
+QString ramText(const std::vector<PlaylistEntry> &rows) {
     QString text;
-    for (int row = 0; row < rows.rowCount(); ++row)
-        text += QStringLiteral("file://") + rows.entry(row).path + LineEnd;
+    for (const PlaylistEntry &entry : rows)
+        text += QStringLiteral("file://") + entry.path + LineEnd;
     return text;
 }
 
 // Texts are escaped and the reference path is quoted: players reject the whole file otherwise.
-QString asxText(const PlaylistModel &rows) {
+QString asxText(const std::vector<PlaylistEntry> &rows) {
     QString text = QStringLiteral("<Asx Version = \"3.0\" > ") + LineEnd;
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        const PlaylistEntry &entry = rows.entry(row);
+    for (const PlaylistEntry &entry : rows) {
         const QString name = entry.name.toHtmlEscaped();
         const QString path = entry.path.toHtmlEscaped();
         text += QStringLiteral("<Entry>") + LineEnd;
@@ -50,7 +48,7 @@ QString asxText(const PlaylistModel &rows) {
     return text;
 }
 
-QString playlistText(PlaylistFormat format, const PlaylistModel &rows) {
+QString playlistText(PlaylistFormat format, const std::vector<PlaylistEntry> &rows) {
     switch (format) {
     case PlaylistFormat::Pls:
         return plsText(rows);
@@ -71,10 +69,9 @@ bool hasLineBreak(const QString &text) {
 
 // The row texts are the only ones that can hold such characters; the first of them names
 // the fault.
-QString firstUnrepresentablePath(PlaylistFormat format, const PlaylistModel &rows,
+QString firstUnrepresentablePath(PlaylistFormat format, const std::vector<PlaylistEntry> &rows,
                                  const CodePage &codePage) {
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        const PlaylistEntry &entry = rows.entry(row);
+    for (const PlaylistEntry &entry : rows) {
         if (!codePage.encode(entry.path) ||
             (format == PlaylistFormat::Asx && !codePage.encode(entry.name)))
             return entry.path;
@@ -84,24 +81,22 @@ QString firstUnrepresentablePath(PlaylistFormat format, const PlaylistModel &row
 
 } // namespace
 
-EncodedPlaylist encodePlaylist(const QString &target, const PlaylistModel &rows,
-                               const CodePage &codePage) {
+Result<QByteArray> encodePlaylist(const QString &target, const std::vector<PlaylistEntry> &rows,
+                                  const CodePage &codePage) {
     const std::optional<PlaylistFormat> format = formatOf(target);
     if (!format)
-        return {{}, PlaylistTexts::unknownExtension(target)};
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        const PlaylistEntry &entry = rows.entry(row);
+        return Failure{PlaylistTexts::unknownExtension(target)};
+    for (const PlaylistEntry &entry : rows) {
         if (hasLineBreak(entry.path) ||
             (*format == PlaylistFormat::Asx && hasLineBreak(entry.name)))
-            return {{}, PlaylistTexts::lineBreakInPath(target, entry.path)};
+            return Failure{PlaylistTexts::lineBreakInPath(target, entry.path)};
     }
 
     const CodePage utf8("UTF-8");
     const CodePage &charset = *format == PlaylistFormat::M3u8 ? utf8 : codePage;
     const std::optional<QByteArray> bytes = charset.encode(playlistText(*format, rows));
     if (!bytes)
-        return {{},
-                PlaylistTexts::unrepresentablePath(
-                    target, firstUnrepresentablePath(*format, rows, charset))};
-    return {*bytes, {}};
+        return Failure{PlaylistTexts::unrepresentablePath(
+            target, firstUnrepresentablePath(*format, rows, charset))};
+    return *bytes;
 }

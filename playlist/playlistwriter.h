@@ -1,20 +1,18 @@
 #pragma once
 
+#include "playlist/playlistentry.h"
+#include "playlist/result.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 class CodePage;
-class PlaylistModel;
 
-// The bytes of a playlist file, or the message that says why it cannot be written.
-struct EncodedPlaylist {
-    QByteArray bytes;
-    QString error;
-};
-
-// Every row of the table, in table order, in the format that the target's extension selects:
-// lines ended by CR LF, text in the given character set (UTF-8 for .m3u8), no byte-order mark.
-// Refused with a message naming the target: an extension that selects no format, a path with
-// a line break, a character the character set cannot hold.
-EncodedPlaylist encodePlaylist(const QString &target, const PlaylistModel &rows,
-                               const CodePage &codePage);
+// Every row, in order, in the format that the target's extension selects: lines ended by CR LF,
+// text in the given character set (UTF-8 for .m3u8), no byte-order mark. Refused with a message
+// naming the target: an extension that selects no format, a path with a line break, a character
+// the character set cannot hold.
+Result<QByteArray> encodePlaylist(const QString &target, const std::vector<PlaylistEntry> &rows,
+                                  const CodePage &codePage);

@@ -2,19 +2,15 @@
 
 #include "app/apptexts.h"
 #include "app/frmmain.h"
+#include "app/playlistmodel.h"
 #include "platform/platform.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlisttexts.h"
 
-bool WritePlaylist(frmmain &form, const QString &target) {
-    const QString error = savePlaylistFile(target, form.model(), form.platform().codePage);
-    if (error.isEmpty())
-        return true;
-    form.platform().messageBoxes->showMessage(&form, error, AppTexts::title(),
-                                              MessageIcon::Warning);
-    return false;
-}
+namespace {
 
+// The save dialog with the playlist filter and the overwrite prompt, preset with initialName;
+// returns the dialog's file name, which is the preset when the user cancelled.
 QString askSaveTarget(frmmain &form, const QString &initialName) {
     CommonDialog &cd = form.cd;
     cd.Filter = PlaylistTexts::dialogFilter();
@@ -24,17 +20,32 @@ QString askSaveTarget(frmmain &form, const QString &initialName) {
     return cd.FileName;
 }
 
-void saveList(frmmain &form) {
+} // namespace
+
+bool WritePlaylist(frmmain &form, const QString &target) {
+    const Result<void> written =
+        savePlaylistFile(target, form.model().entries(), form.platform().codePage);
+    if (written.ok())
+        return true;
+    form.platform().messageBoxes->showMessage(&form, written.error(), AppTexts::title(),
+                                              MessageIcon::Warning);
+    return false;
+}
+
+QString saveTarget(frmmain &form) {
     const QString newListName = AppTexts::newListName();
-    const QString target =
-        form.listname != newListName ? form.listname : askSaveTarget(form, newListName);
-    if (target.isEmpty() || target == newListName)
+    if (form.listname != newListName)
+        return form.listname;
+    const QString chosen = askSaveTarget(form, newListName);
+    return chosen == newListName ? QString() : chosen;
+}
+
+void saveList(frmmain &form) {
+    const QString target = saveTarget(form);
+    if (target.isEmpty() || !WritePlaylist(form, target))
         return;
-    if (!WritePlaylist(form, target))
-        return;
-    form.listname = target;
+    form.setListName(target);
     form.saved = true;
-    form.setcaption(target);
 }
 
 void saveListAs(frmmain &form) {

@@ -7,12 +7,12 @@ class QString;
 // and returns false, the old file untouched.
 bool WritePlaylist(frmmain &form, const QString &target);
 
-// The save dialog with the playlist filter and the overwrite prompt, preset with initialName;
-// returns the dialog's file name (the preset when cancelled).
-QString askSaveTarget(frmmain &form, const QString &initialName);
+// Where the list is saved: its own file, without a question, or, while it has none, a file
+// chosen in the save dialog. Empty when the user cancelled the dialog.
+QString saveTarget(frmmain &form);
 
-// File > 保存: into listname, or through the dialog while the list has no file; the written
-// file becomes the list's name and the list is saved.
+// File > 保存: into the save target; the written file becomes the list's name and the list is
+// saved.
 void saveList(frmmain &form);
 // File > 另存为: a copy into a file chosen in the dialog; the document state stays as it is.
 void saveListAs(frmmain &form);

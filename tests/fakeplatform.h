@@ -83,11 +83,10 @@ using RegistryRead = std::pair<QString, QString>;
 // A registry of the values a test puts in, which records every key and value name asked for.
 class FakeRegistry : public Registry {
 public:
-    std::map<RegistryRead, RegistryValue> values;
+    std::map<RegistryRead, QByteArray> values;
     mutable QList<RegistryRead> reads;
 
-    std::optional<RegistryValue> value(RegistryRoot, const QString &key,
-                                       const QString &valueName) const override {
+    std::optional<QByteArray> value(const QString &key, const QString &valueName) const override {
         reads << RegistryRead{key, valueName};
         const auto found = values.find({key, valueName});
         return found == values.end() ? std::nullopt : std::optional(found->second);

@@ -9,10 +9,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
-using RegistryValues = std::map<RegistryRead, RegistryValue>;
-const RegistryRead ToolRead{SystemInfoKeys::ToolKey, SystemInfoKeys::ToolValue};
-const RegistryRead FolderRead{SystemInfoKeys::FolderKey, SystemInfoKeys::FolderValue};
+using namespace Qt::StringLiterals;
 
+const RegistryRead ToolRead{SystemInfoKeys::ToolKey, SystemInfoKeys::ToolValue};
+const QString Home = u"https://www.example.org/vantrel/"_s;
+
+// The Help menu, the About box, and the lookup of the system-information tool.
 class TestAbout : public QObject {
     Q_OBJECT
 
@@ -20,141 +22,137 @@ private Q_SLOTS:
     void getKeyValue_data();
     void getKeyValue();
     void standInNamesFirstToolOnPath();
-    void helpMenu();
+    void helpCommandsOpenTheirTargets();
+    void aboutBoxShowsOnceAndCloses();
     void startSysInfo_data();
     void startSysInfo();
 };
 
 void TestAbout::getKeyValue_data() {
-    QTest::addColumn<RegistryValues>("values");
-    // A null text: the value is not read.
+    QTest::addColumn<std::optional<QByteArray>>("stored");
+    QTest::addColumn<bool>("read");
     QTest::addColumn<QString>("text");
 
-    const auto row = [](const char *name, RegistryValue value, const QString &text) {
-        QTest::newRow(name) << RegistryValues{{{u"K"_qs, u"V"_qs}, value}} << text;
-    };
-    using T = RegistryValue::Type;
-    row("only the last NUL goes", RegistryValue{T::Text, {"系统\0\0", 8}}, u"系统\0"_qs);
-    row("number", RegistryValue::number(0x1f), u"&h1F"_qs);
-    row("largest number", RegistryValue::number(0xffffffffu), u"&hFFFFFFFF"_qs);
-    row("number of odd size", RegistryValue{T::Number, "\x01\x02"}, u""_qs);
-    row("other type", RegistryValue{T::Other, "%SystemRoot%\\x.exe"}, u""_qs);
-    row("full buffer, no NUL", RegistryValue{T::Text, QByteArray(1024, 'a')}, QString(1024, u'a'));
-    row("one byte too long", RegistryValue{T::Text, QByteArray(1024, 'a') + '\0'}, QString());
-    QTest::newRow("missing value") << RegistryValues() << QString();
+    QTest::newRow("only the last NUL goes")
+        << std::optional(QByteArray("系统\0\0", 8)) << true << u"系统\0"_s;
+    QTest::newRow("full buffer, no NUL")
+        << std::optional(QByteArray(1024, 'a')) << true << QString(1024, u'a');
+    QTest::newRow("one byte too long")
+        << std::optional(QByteArray(1024, 'a') + '\0') << false << QString();
+    QTest::newRow("missing value") << std::optional<QByteArray>() << false << QString();
 }
 
 void TestAbout::getKeyValue() {
-    QFETCH(RegistryValues, values);
+    QFETCH(std::optional<QByteArray>, stored);
+    QFETCH(bool, read);
     QFETCH(QString, text);
 
     FakeRegistry registry;
-    registry.values = values;
-    QString keyValue = u"left over"_qs;
-    QCOMPARE(GetKeyValue(registry, RegistryRoot::LocalMachine, u"K"_qs, u"V"_qs, keyValue),
-             !text.isNull());
+    if (stored)
+        registry.values[{u"K"_s, u"V"_s}] = *stored;
+    QString keyValue = u"left over"_s;
+    QCOMPARE(GetKeyValue(registry, u"K"_s, u"V"_s, keyValue), read);
     QCOMPARE(keyValue, text);
 }
 
 void TestAbout::standInNamesFirstToolOnPath() {
     QTemporaryDir first, second;
-    const QStringList tools = StandInRegistry::toolNames();
-    for (const QString &path : {first.filePath(tools.last()), second.filePath(tools.at(1))})
+    const QString early = first.filePath(u"gnome-system-monitor"_s);
+    const QString preferred = second.filePath(u"kinfocenter"_s);
+    for (const QString &path : {early, preferred})
         QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
                 QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
     const auto restorePath = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
     qputenv("PATH", QFile::encodeName(first.path() + u':' + second.path()));
-    QString path;
+
     // The more specific tool wins over one that comes earlier on PATH; names match in any case.
-    QVERIFY(GetKeyValue(StandInRegistry(), RegistryRoot::LocalMachine,
-                        u"software\\microsoft\\shared tools\\msinfo"_qs, u"Path"_qs, path));
-    QCOMPARE(path, second.filePath(tools.at(1)));
+    QString path;
+    QVERIFY(GetKeyValue(StandInRegistry(), u"software\\microsoft\\shared tools\\msinfo"_s,
+                        u"Path"_s, path));
+    QCOMPARE(path, preferred);
 }
 
-void TestAbout::helpMenu() {
+void TestAbout::helpCommandsOpenTheirTargets() {
     FakePlatform fakes;
-    frmmain window(fakes.platform);
-    frmmain *form = &window;
-    const PlaylistEntry row{u"a"_qs, u"1"_qs, u"/m/a"_qs, u"t"_qs, u"c"_qs, true};
-    form->model().insertEntry(0, row);
-    form->saved = true;
-    const auto trigger = [form](const char *item) { form->findChild<QAction *>(item)->trigger(); };
+    frmmain form(fakes.platform);
+    form.model().insertEntry(0, {u"a"_s, u"1"_s, u"/m/a"_s, u"t"_s, u"c"_s, true});
+    form.saved = true;
     for (const char *item : {"munhelpzn", "munhelpfaq", "munhelpemail", "munhelpgoweb"})
-        trigger(item);
+        form.findChild<QAction *>(item)->trigger();
+
+    const QUrl guide = QUrl::fromLocalFile(qApp->applicationDirPath() + u"/readme.txt"_s);
+    const QUrl mail(u"mailto:vantrel@example.org"_s);
+    const QList<ShellRequest> opened{
+        {&form, guide}, {&form, QUrl(Home + u"faq.html"_s)}, {&form, mail}, {&form, QUrl(Home)}};
+    QCOMPARE(fakes.shell->opened, opened);
+    // The list is left alone.
+    QVERIFY(form.model().rowCount() == 1 && form.model().entry(0).checked && form.saved);
+    QVERIFY(fakes.messageBoxes->shown.isEmpty());
+}
+
+void TestAbout::aboutBoxShowsOnceAndCloses() {
+    FakePlatform fakes;
+    frmmain form(fakes.platform);
+    form.saved = true;
+    const auto about = [&form] { form.findChild<QAction *>("munhelpabut")->trigger(); };
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        trigger("munhelpabut");
-        QTest::keyClick(form->aboutBox, key);
-        QTRY_VERIFY(!form->aboutBox);
+        about();
+        QTest::keyClick(form.aboutBox, key);
+        QTRY_VERIFY(!form.aboutBox);
     }
 
-    // One About box at a time, modeless and without owner.
-    trigger("munhelpabut");
-    QPointer<frmAbout> box = form->aboutBox;
-    trigger("munhelpabut");
-    QVERIFY(form->aboutBox == box && !box->parentWidget() && !QApplication::activeModalWidget());
-    QCOMPARE(box->windowTitle(), u"关于 Vantrel"_qs);
-    const QStringList texts =
-        u"lblVersion|版本 1.0.9|Label1|E_mail:vantrel@example.org|Label2|"
-        u"https://www.example.org/vantrel/|cmdSysInfo|系统信息(&S)..."_qs.split(u'|');
-    for (int i = 0; i < texts.size(); i += 2)
-        QCOMPARE(box->findChild<QWidget *>(texts[i])->property("text").toString(), texts[i + 1]);
-    QCOMPARE(box->minimumSize(), box->maximumSize());
-    for (const char *label : {"Label1", "Label2", "cmdSysInfo"})
+    about();
+    QPointer<frmAbout> box = form.aboutBox;
+    about();
+    QVERIFY(form.aboutBox == box && !box->parentWidget() && !QApplication::activeModalWidget());
+    QCOMPARE(box->windowTitle(), u"关于 Vantrel"_s);
+    QCOMPARE(box->findChild<QLabel *>("lblVersion")->text(), u"版本 1.0.9"_s);
+    QCOMPARE(box->findChild<QLabel *>("Label1")->text(), u"E_mail:vantrel@example.org"_s);
+    for (const char *label : {"Label1", "Label2"})
         QTest::mouseClick(box->findChild<QWidget *>(label), Qt::LeftButton);
-    const QUrl guide = QUrl::fromLocalFile(qApp->applicationDirPath() + u"/readme.txt"_qs);
-    const QUrl mail(u"mailto:vantrel@example.org"_qs), home(texts[5]),
-        faq(texts[5] + u"faq.html"_qs);
-    const QList<ShellRequest> opened{{form, guide}, {form, faq}, {form, mail},
-                                     {form, home},  {box, mail}, {box, home}};
+    const QList<ShellRequest> opened{{box, QUrl(u"mailto:vantrel@example.org"_s)},
+                                     {box, QUrl(Home)}};
     QCOMPARE(fakes.shell->opened, opened);
-    // Only the button, not any of the keys above, looks for the tool.
-    const QList<ShownMessage> &shown = fakes.messageBoxes->shown;
-    QVERIFY(shown.size() == 1 && shown[0].text == u"此时系统信息不可用"_qs &&
-            shown[0].title == u"Vantrel"_qs && shown[0].icon == MessageIcon::None);
 
-    // The list is untouched, and the box goes with the main window.
-    QVERIFY(form->model().rowCount() == 1 && form->model().entry(0).path == row.path);
-    QVERIFY(form->model().entry(0).checked && form->saved);
-    QVERIFY(form->close());
+    // The box goes with the main window.
+    QVERIFY(form.close());
     QTRY_VERIFY(!box);
 }
 
 void TestAbout::startSysInfo_data() {
-    QTest::addColumn<RegistryValues>("values");
-    QTest::addColumn<QString>("started");
+    QTest::addColumn<std::optional<QByteArray>>("toolValue");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QStringList>("started");
+    QTest::addColumn<bool>("told");
 
-    static const QTemporaryDir dir;
-    const QString inFolder = dir.filePath(u"MSINFO32.EXE"_qs), lower = dir.filePath(u"lower"_qs);
-    // Linux names are case-sensitive: only the exact name is the tool.
-    QVERIFY(QDir().mkpath(lower) && QFile(inFolder).open(QIODevice::WriteOnly) &&
-            QFile(lower + u"/msinfo32.exe"_qs).open(QIODevice::WriteOnly));
-
-    const auto tool = std::pair(ToolRead, RegistryValue::text(u"/opt/hardinfo"_qs));
-    const auto folder = std::pair(FolderRead, RegistryValue::text(dir.path()));
-    const RegistryValues other{{ToolRead, {RegistryValue::Type::Other, "/x"}}, folder};
-    QTest::newRow("tool") << RegistryValues{tool, folder} << u"/opt/hardinfo"_qs;
-    QTest::newRow("tool of another type") << other << QString();
-    QTest::newRow("folder holds the tool") << RegistryValues{folder} << inFolder;
-    QTest::newRow("folder without the tool")
-        << RegistryValues{{FolderRead, RegistryValue::text(lower)}} << QString();
-    QTest::newRow("neither key") << RegistryValues() << QString();
+    const std::optional<QByteArray> tool(std::in_place, "/opt/hardinfo\0", 14);
+    QTest::newRow("tool starts") << tool << true << QStringList{u"/opt/hardinfo"_s} << false;
+    QTest::newRow("tool fails to start")
+        << tool << false << QStringList{u"/opt/hardinfo"_s} << true;
+    QTest::newRow("no tool") << std::optional<QByteArray>() << true << QStringList() << true;
 }
 
 void TestAbout::startSysInfo() {
-    QFETCH(RegistryValues, values);
-    QFETCH(QString, started);
+    QFETCH(std::optional<QByteArray>, toolValue);
+    QFETCH(bool, starts);
+    QFETCH(QStringList, started);
+    QFETCH(bool, told);
 
-    for (const bool starts : {true, false}) {
-        FakePlatform fakes;
-        fakes.registry->values = values;
-        fakes.programs->startResult = starts;
-        StartSysInfo(nullptr, fakes.platform);
-        QCOMPARE(fakes.programs->started, started.isEmpty() ? QStringList() : QStringList{started});
-        // The second key is asked only when the first is missing.
-        QCOMPARE(fakes.registry->reads,
-                 QList<RegistryRead>({ToolRead, FolderRead}).first(values.count(ToolRead) ? 1 : 2));
-        // Unless a tool started, the user is told.
-        QCOMPARE(fakes.messageBoxes->shown.size(), int(started.isEmpty() || !starts));
+    FakePlatform fakes;
+    if (toolValue)
+        fakes.registry->values[ToolRead] = *toolValue;
+    fakes.programs->startResult = starts;
+    frmAbout box(fakes.platform);
+    QTest::mouseClick(box.findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
+
+    QCOMPARE(fakes.programs->started, started);
+    QCOMPARE(fakes.registry->reads, QList<RegistryRead>{ToolRead});
+    QCOMPARE(fakes.messageBoxes->shown.size(), told ? 1 : 0);
+    if (told) {
+        const ShownMessage &message = fakes.messageBoxes->shown.first();
+        QCOMPARE(message.text, u"此时系统信息不可用"_s);
+        QCOMPARE(message.title, u"Vantrel"_s);
+        QCOMPARE(message.icon, MessageIcon::None);
     }
 }
 

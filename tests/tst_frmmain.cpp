@@ -198,14 +198,14 @@ void TestFrmmain::addThatEndsEarly() {
 }
 
 void TestFrmmain::addStopsAtTheRowBound() {
-    std::vector<PlaylistEntry> rows(PlaylistModel::MaxRows - 1);
+    std::vector<PlaylistEntry> rows(MaxRows - 1);
     for (size_t row = 0; row < rows.size(); ++row)
         rows[row].path = QString("/nowhere/%1").arg(row);
     m_form->model().replaceEntries(std::move(rows));
 
     const QString kept = makeFile("kept.mp3");
     add({kept, makeFile("over.mp3"), kept});
-    QCOMPARE(m_form->model().rowCount(), PlaylistModel::MaxRows);
+    QCOMPARE(m_form->model().rowCount(), MaxRows);
     QCOMPARE(paths().last(), kept);
     QCOMPARE(countPanel()->text(), "共有32767个节目文件！");
 

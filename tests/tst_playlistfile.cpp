@@ -177,7 +177,7 @@ void tst_PlaylistFile::document() {
     QMap<QString, QByteArray> expected = files();
     if (!c.written.isEmpty())
         expected[path(c.written)] =
-            encodePlaylist(c.written, m_form->model(), CodePage("UTF-8")).bytes;
+            encodePlaylist(c.written, m_form->model().entries(), CodePage("UTF-8")).value();
     const QString unchanged = state();
     if (c.command == QLatin1String("close box"))
         m_form->close();
@@ -236,7 +236,7 @@ void tst_PlaylistFile::file_data() {
     row("empty asx", {"l.asx", asxStart + asxEnd});
     const QStringList names{"@/a.mp3", "@/sub/c.mp3", "@/" + m_long, "@/歌.mp3", "@/#x; y=1.mp3"};
     QStringList full;
-    for (int row = 0; row < PlaylistModel::MaxRows; ++row)
+    for (int row = 0; row < MaxRows; ++row)
         full << names[row % names.size()];
     row("pls, full table", {"l.pls", {}, full.join(u'|')});
     row("m3u, full table", {"l.m3u", {}, full.join(u'|'), {}, "GB18030"});
@@ -283,7 +283,7 @@ void tst_PlaylistFile::file_data() {
           "a.mp3|sub/c.mp3|歌.mp3|a.mp3"});
     read("m3u: no header, cr only, no last end", {"l.m3u", "a.mp3\rb.mp3", "a.mp3|b.mp3"});
     read("m3u: more than the table holds",
-         {"l.m3u", QByteArray("a.mp3\n").repeated(PlaylistModel::MaxRows + 1), {}, "32768项"});
+         {"l.m3u", QByteArray("a.mp3\n").repeated(MaxRows + 1), {}, "32768项"});
     read("m3u: cannot be read", {"none.m3u", QByteArray(), {}, "@/none.m3u"});
 
     read("ram: gbk on utf-8, seven off any prefix",
@@ -305,35 +305,35 @@ void tst_PlaylistFile::file() {
             if (!path.isEmpty())
                 rows.push_back({name, {}, path, {}, {}, rows.size() % 2 == 1});
         }
-        PlaylistModel model;
-        model.replaceEntries(std::move(rows));
-        const EncodedPlaylist encoded = encodePlaylist(path(c.list), model, CodePage(c.charset));
+        const Result<QByteArray> encoded = encodePlaylist(path(c.list), rows, CodePage(c.charset));
         QVERIFY2(c.error.isEmpty()
-                     ? encoded.error.isEmpty()
-                     : encoded.error.contains(path(c.list)) && encoded.error.contains(c.error),
-                 qPrintable(encoded.error));
+                     ? encoded.ok()
+                     : encoded.error().contains(path(c.list)) && encoded.error().contains(c.error),
+                 qPrintable(encoded.error()));
         if (!c.bytes.isNull())
-            QCOMPARE(encoded.bytes, c.bytes);
+            QCOMPARE(encoded.value(), c.bytes);
         if (!c.error.isEmpty() || c.list.endsWith("asx") ||
             !(c.rows.isEmpty() || c.rows[0] == u'@'))
             return;
-        c.bytes = encoded.bytes;
+        c.bytes = encoded.value();
         c.rows.remove(QStringLiteral("@/"));
     }
     if (!c.bytes.isNull())
         write(c.list, c.bytes.replace('@', m_dir->path().toUtf8()));
-    const LoadedPlaylist loaded = loadPlaylistFile(path(c.list), CodePage(c.charset));
+    const Result<std::vector<PlaylistEntry>> loaded =
+        loadPlaylistFile(path(c.list), CodePage(c.charset));
     const auto fields = [](const PlaylistEntry &e) {
         return QStringList{e.name, e.size, e.path, e.type, e.created, e.checked ? "x" : ""};
     };
     QStringList rows;
-    for (const PlaylistEntry &row : loaded.rows) {
+    for (const PlaylistEntry &row : loaded.ok() ? loaded.value() : std::vector<PlaylistEntry>()) {
         rows << QDir(m_dir->path()).relativeFilePath(row.path);
         QCOMPARE(fields(row), fields(*FileQuery().entryFor(row.path)));
     }
     QCOMPARE(rows.join(u'|'), c.rows);
-    QCOMPARE(loaded.outcome == LoadedPlaylist::Outcome::Loaded, c.error.isEmpty());
-    QVERIFY2(loaded.error.contains(c.error.replace(u'@', m_dir->path())), qPrintable(loaded.error));
+    QCOMPARE(loaded.ok(), c.error.isEmpty());
+    QVERIFY2(loaded.error().contains(c.error.replace(u'@', m_dir->path())),
+             qPrintable(loaded.error()));
 }
 
 QTEST_MAIN(tst_PlaylistFile)

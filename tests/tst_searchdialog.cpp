@@ -153,7 +153,7 @@ void tst_SearchDialog::scan() {
     if (scan.action == AddFirst)
         f.add(u"a.mp3"_qs);
     if (scan.action == Full)
-        f.model.replaceEntries(std::vector<PlaylistEntry>(PlaylistModel::MaxRows - 1));
+        f.model.replaceEntries(std::vector<PlaylistEntry>(MaxRows - 1));
     const int before = f.model.rowCount();
     // The scan leaves the list unsaved, so closing the main window asks first.
     f.fake.messageBoxes->answers.push_back(MessageAnswer::No);

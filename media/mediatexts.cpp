@@ -1,6 +1,24 @@
-#include "media/searchtexts.h"
+#include "media/mediatexts.h"
 
-namespace SearchTexts {
+#include "playlist/playlisttexts.h"
+
+namespace MediaTexts {
+
+QString addFilter() {
+    return QStringLiteral("All Files(*.*)|*.*");
+}
+
+QString tooManyFiles() {
+    return QStringLiteral("文件名太多，请部分加入后，再加入！");
+}
+
+QString startCaption() {
+    return QStringLiteral("开始查找");
+}
+
+QString stopCaption() {
+    return QStringLiteral("停止");
+}
 
 QStringList patternList() {
     return {QStringLiteral("*.mp3"), QStringLiteral("*.mp2"), QStringLiteral("*.mp1"),
@@ -35,7 +53,7 @@ QString stopped() {
 }
 
 QString noFolder(const QString &location) {
-    return QStringLiteral("找不到文件夹“%1”，请检查位置！").arg(location);
+    return QStringLiteral("找不到文件夹“%1”，请检查位置！").arg(PlaylistTexts::shortened(location));
 }
 
-} // namespace SearchTexts
+} // namespace MediaTexts

@@ -3,8 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-// Texts of the media search dialog.
-namespace SearchTexts {
+// Texts of the commands that add media: Add and the media search dialog.
+namespace MediaTexts {
+
+// Add's file dialog filter: every file.
+QString addFilter();
+// The selection would take the table past the rows it holds.
+QString tooManyFiles();
+
+// The search dialog's start button, and what it reads while a scan runs.
+QString startCaption();
+QString stopCaption();
 
 // The patterns offered by the name box, in their order; three of them appear twice.
 QStringList patternList();
@@ -17,4 +26,4 @@ QString stopped();
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);
 
-} // namespace SearchTexts
+} // namespace MediaTexts
