@@ -1,0 +1,47 @@
+#include "media/naturalorder.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+QString naturalSortKey(QStringView name) {
+    QString key;
+    key.reserve(name.size() + 8);
+    qsizetype i = 0;
+    while (i < name.size()) {
+        if (!isDigit(name[i])) {
+            key += name[i].toCaseFolded();
+            ++i;
+            continue;
+        }
+        // A run of digits becomes "0", its length without leading zeros, then those digits:
+        // a longer number sorts after a shorter one, numbers of one length by their digits.
+        while (i < name.size() && name[i] == QLatin1Char('0'))
+            ++i;
+        const qsizetype start = i;
+        while (i < name.size() && isDigit(name[i]))
+            ++i;
+        key += QLatin1Char('0');
+        key += QChar(char16_t(u'0' + std::min<qsizetype>(i - start, 0xFFFF - u'0')));
+        key += name.mid(start, i - start);
+    }
+    return key;
+}
+
+void sortNaturally(QStringList &names) {
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (QString &name : names)
+        keyed.emplace_back(naturalSortKey(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[size_t(i)].second);
+}

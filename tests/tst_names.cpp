@@ -1,0 +1,88 @@
+#include "media/naturalorder.h"
+#include "media/wildcardpattern.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+enum class Outcome { Matches, NoMatch, Invalid };
+constexpr Outcome y = Outcome::Matches, n = Outcome::NoMatch, invalid = Outcome::Invalid;
+
+struct MatchCase {
+    const char *pattern;
+    const char *name;
+    Outcome outcome;
+};
+
+// The search pattern, and the natural order in which names are listed.
+class TestNames : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matches_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Outcome>("outcome");
+        // clang-format off
+        const MatchCase cases[] = {
+            // Both sides are upper-cased; a star takes any run, and the whole name must match.
+            {"*.mp3", "TRACK01.MP3", y}, {"*.mp3", "a.mp3.bak", n}, {"abc", "xabc", n},
+            {"a*", "a", y}, {"*a*a*b", "aaaaab", y}, {"", "a", n}, {"é*", "École.mp3", y},
+            // ? takes one character (one code point), # one ASCII digit.
+            {"a?c", "ac", n}, {"歌?", "歌😀", y}, {"track##", "track07", y}, {"#", "１", n},
+            // Lists, ranges and negation; a hyphen first or last stands for itself.
+            {"[abc]x", "Bx", y}, {"[a-f]", "g", n}, {"[a-a]", "a", y}, {"[0-3x-z]", "y", y},
+            {"[!0-9]", "5", n}, {"!a", "!a", y}, {"[-a]", "-", y}, {"[-a]", "0", n},
+            {"[a-]", "-", y}, {"[a-]", "b", n}, {"[!-a]", "-", n}, {"[!-a]", "0", y},
+            // Inside a list *, ? and # are plain characters; the first ] closes the list.
+            {"a[*]", "a*", y}, {"a[*]", "ab", n}, {"[?]", "x", n}, {"[#]", "1", n},
+            {"[[]", "[", y}, {"[]a]", "a]", y}, {"a[]b", "ab", y}, {"a[]b", "axb", n},
+            // An unclosed list or a descending range (after upper-casing) is invalid.
+            {"[abc", "[abc", invalid}, {"[z-a]", "z", invalid}, {"[Z-a]", "Z", invalid},
+        };
+        // clang-format on
+        for (const MatchCase &c : cases)
+            QTest::addRow("%s | %s", c.pattern, c.name)
+                << QString::fromUtf8(c.pattern) << QString::fromUtf8(c.name) << c.outcome;
+        // Backtracking over every star would take far beyond the test's timeout.
+        QTest::newRow("many stars") << u"*A*A*A*A*A*A*A*A*A*A*B"_s << QString(4000, u'a') << n;
+    }
+
+    void matches() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, name);
+        QFETCH(Outcome, outcome);
+        QCOMPARE(WildcardPattern(pattern).isValid(), outcome != invalid);
+        QCOMPARE(WildcardPattern(pattern).matches(name), outcome == y);
+    }
+
+    void naturalOrder_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("sorted");
+
+        QTest::newRow("numbers by value")
+            << QStringList{u"Song 10"_s, u"Song 3"_s, u"Song 02"_s, u"Song 1"_s}
+            << QStringList{u"Song 1"_s, u"Song 02"_s, u"Song 3"_s, u"Song 10"_s};
+        QTest::newRow("letters in any case") << QStringList{u"b.mp3"_s, u"C.mp3"_s, u"a.mp3"_s}
+                                             << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"C.mp3"_s};
+        QTest::newRow("equal but for case or zeros: by text")
+            << QStringList{u"a.mp3"_s, u"A.mp3"_s, u"x1"_s, u"x01"_s}
+            << QStringList{u"A.mp3"_s, u"a.mp3"_s, u"x01"_s, u"x1"_s};
+        QTest::newRow("digits before letters, numbers longer than any integer")
+            << QStringList{u"tb"_s, u"t99999999999999999999"_s, u"t100000000000000000000"_s}
+            << QStringList{u"t99999999999999999999"_s, u"t100000000000000000000"_s, u"tb"_s};
+        QTest::newRow("chinese and numbered discs")
+            << QStringList{u"第10集.mp4"_s, u"第2集.mp4"_s, u"歌.mp3"_s}
+            << QStringList{u"歌.mp3"_s, u"第2集.mp4"_s, u"第10集.mp4"_s};
+    }
+
+    void naturalOrder() {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, sorted);
+        sortNaturally(names);
+        QCOMPARE(names, sorted);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestNames)
+#include "tst_names.moc"
