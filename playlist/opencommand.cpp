@@ -35,9 +35,11 @@ void openList(frmmain &form) {
     form.cd.FileName.clear();
     form.saved = false;
     const QString path = chooseFile(form);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPlaylist(form, path);
+}
 
+void openPlaylist(frmmain &form, const QString &path) {
     Result<std::vector<PlaylistEntry>> loaded = loadPlaylistFile(path, form.platform().codePage);
     if (!loaded.ok()) {
         // The described refusal of a file without the PLS header carries no icon.
