@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,7 +37,11 @@ struct Fixture {
         window.show();
         dialog = open();
     }
-    ~Fixture() { qputenv("HOME", home); }
+    // Qt's own file functions cannot remove names that are not UTF-8.
+    ~Fixture() {
+        qputenv("HOME", home);
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString());
+    }
     void trigger(const char *action) { window.findChild<QAction *>(action)->trigger(); }
     Form1 *open() {
         trigger("muntoopfind");
@@ -53,17 +59,23 @@ struct Fixture {
         return paths;
     }
     QByteArray rawPath(const char *name) const { return QFile::encodeName(dir.path()) + name; }
+    static QString countText(int rows) { return u"共有%1个节目文件！"_s.arg(rows); }
+    static QString foundText(int finds) { return u"共找到 %1个节目文件"_s.arg(finds); }
 };
-
-QString countText(int rows) {
-    return u"共有%1个节目文件！"_s.arg(rows);
-}
-QString foundText(int finds) {
-    return u"共找到 %1个节目文件"_s.arg(finds);
-}
 
 // What is done before the scan, or through the event pump on its first pass.
 enum Action { None, TopOnly, AddFirst, Links, NotUtf8, Full, Gone, Vanish, Stop, Close, Exit };
+
+// A scan of the temporary folder; location and pattern are typed into the dialog, an empty
+// location stands for the temporary folder, found is in table order.
+struct Scan {
+    Action action;
+    QStringList files;
+    QString location, pattern;
+    QStringList found;
+    int pumps;
+    QString end;
+};
 
 class tst_SearchDialog : public QObject {
     Q_OBJECT
@@ -119,7 +131,7 @@ void tst_SearchDialog::dialogAroundScans() {
     };
     d->Command1->click();
     QCOMPARE(f.rows(), QStringList{u"3.mp3"_s});
-    QVERIFY(f.status.text() == countText(1) && d->Label4->text() == foundText(3));
+    QVERIFY(f.status.text() == f.countText(1) && d->Label4->text() == f.foundText(3));
 
     // Opening it again changes nothing but the focus; closed, it is made anew at once, even
     // while the closed one waits to be deleted. Escape works as the close button.
@@ -134,71 +146,50 @@ void tst_SearchDialog::dialogAroundScans() {
 }
 
 void tst_SearchDialog::scan_data() {
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<QStringList>("files");
-    // Typed into the boxes; no location is the temporary folder.
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<QString>("pattern");
-    // In table order, under the temporary folder.
-    QTest::addColumn<QStringList>("found");
-    QTest::addColumn<int>("pumps");
-    QTest::addColumn<QString>("end");
-
-    const char *mp3 = "*.mp3", *done = "完成查找！", *stopped = "停止查找！";
+    QTest::addColumn<Scan>("scan");
+    const QString mp3 = u"*.mp3"_s, done = u"完成查找！"_s, stopped = u"停止查找！"_s;
+    const QStringList mixed{"s10.mp3",   "S2.mp3",   "s1.mp3",    "a.wav",
+                            "b10/x.mp3", "b9/y.mp3", "b9/c/z.mp3"},
+        natural{"s1.mp3", "S2.mp3", "s10.mp3", "b9/y.mp3", "b9/c/z.mp3", "b10/x.mp3"};
     QTest::newRow("natural order, files first, one listed already")
-        << AddFirst << QStringList{"Song 10.mp3", "song 2.mp3", "Song 1.mp3", "a.wav",
-                                   "b 10/x.mp3",  "b 9/y.mp3",  "b 9/c/z.mp3"}
-        << "" << mp3 << QStringList{"Song 1.mp3", "song 2.mp3",  "Song 10.mp3",
-                                    "b 9/y.mp3",  "b 9/c/z.mp3", "b 10/x.mp3"}
-        << 7 << done;
-    QTest::newRow("subfolders off") << TopOnly << QStringList{"a.mp3", "s/b.mp3"} << "" << mp3
-                                    << QStringList{"a.mp3"} << 1 << done;
-    QTest::newRow("blanks around, any case")
-        << None << QStringList{"A.MP3", "a.mp3.txt", "b.mp3"} << ""
-        << "  *.MP3  " << QStringList{"A.MP3", "b.mp3"} << 3 << done;
+        << Scan{AddFirst, mixed, "", mp3, natural, 7, done};
+    QTest::newRow("subfolders off")
+        << Scan{TopOnly, {"a.mp3", "s/b.mp3"}, "", mp3, {"a.mp3"}, 1, done};
+    QTest::newRow("blanks around, any case") << Scan{
+        None, {"A.MP3", "a.mp3.txt", "b.mp3"}, "", "  *.MP3  ", {"A.MP3", "b.mp3"}, 3, done};
     QTest::newRow("a typed star is searched as a star")
-        << None << QStringList{"a.mp3", "b.txt", "c"} << ""
-        << "*" << QStringList{"a.mp3", "b.txt", "c"} << 3 << done;
-    QTest::newRow("empty pattern (blanks only)") << None << QStringList{"a.mp3", "b"} << ""
-                                                 << "   " << QStringList() << 2 << done;
-    QTest::newRow("invalid pattern") << None << QStringList{"a.mp3", "s/c.mp3"} << ""
-                                     << "[a-c.mp3" << QStringList() << 0 << done;
-    QTest::newRow("hidden, links, no loop")
-        << Links << QStringList{".f/.h.mp3", "s/歌.mp3"} << "" << mp3
-        << QStringList{"x.mp3", ".f/.h.mp3", "s/歌.mp3"} << 3 << done;
+        << Scan{None, {"a.mp3", "b.txt", "c"}, "", "*", {"a.mp3", "b.txt", "c"}, 3, done};
+    QTest::newRow("empty pattern (blanks only)")
+        << Scan{None, {"a.mp3", "b"}, "", "   ", {}, 2, done};
+    QTest::newRow("invalid pattern")
+        << Scan{None, {"a.mp3", "s/c.mp3"}, "", "[a-c.mp3", {}, 0, done};
+    QTest::newRow("hidden, links, no loop") << Scan{
+        Links, {".f/.h.mp3", "s/歌.mp3"}, "", mp3, {"x.mp3", ".f/.h.mp3", "s/歌.mp3"}, 3, done};
     // A file and a folder in the top folder and a file in s: each skipped alone.
     const QStringList tree{"a.mp3", "z.mp3", "s/b.mp3", "s/t/c.mp3"};
-    QTest::newRow("names that are not UTF-8")
-        << NotUtf8 << tree << "" << mp3 << tree << 4
-        << "完成查找！\n已跳过3个名称不是UTF-8编码的文件或文件夹。";
-    QTest::newRow("home folder") << None << QStringList{"a.mp3"} << "~" << mp3
-                                 << QStringList{"a.mp3"} << 1 << done;
-    QTest::newRow("folder under home") << None << QStringList{"a.mp3", "s/b.mp3"} << "~/s" << mp3
-                                       << QStringList{"s/b.mp3"} << 1 << done;
-    QTest::newRow("list full") << Full << QStringList{"1.mp3", "s/2.mp3"} << "" << mp3
-                               << QStringList{"1.mp3"} << 1
-                               << "列表已满（最多32767个节目文件），停止查找！";
-    QTest::newRow("unreadable subfolder") << Gone << QStringList{"a.mp3", "g/x.mp3", "g/y/z.mp3"}
-                                          << "" << mp3 << QStringList{"a.mp3"} << 1 << done;
+    QTest::newRow("names that are not UTF-8") << Scan{
+        NotUtf8, tree, "", mp3, tree, 4, done + u"\n已跳过3个名称不是UTF-8编码的文件或文件夹。"_s};
+    QTest::newRow("home folder") << Scan{None, {"a.mp3"}, "~", mp3, {"a.mp3"}, 1, done};
+    QTest::newRow("folder under home")
+        << Scan{None, {"a.mp3", "s/b.mp3"}, "~/s", mp3, {"s/b.mp3"}, 1, done};
+    const QString full = u"列表已满（最多32767个节目文件），停止查找！"_s;
+    QTest::newRow("list full") << Scan{Full, {"1.mp3", "s/2.mp3"}, "", mp3, {"1.mp3"}, 1, full};
+    QTest::newRow("unreadable subfolder")
+        << Scan{Gone, {"a.mp3", "g/x.mp3", "g/y/z.mp3"}, "", mp3, {"a.mp3"}, 1, done};
+    const QStringList four{"1.mp3", "2.mp3", "3.mp3", "s/4.mp3"};
     QTest::newRow("file gone during the scan")
-        << Vanish << QStringList{"1.mp3", "2.mp3", "3.mp3", "s/4.mp3"} << "" << mp3
-        << QStringList{"1.mp3", "3.mp3", "s/4.mp3"} << 4 << done;
+        << Scan{Vanish, four, "", mp3, {"1.mp3", "3.mp3", "s/4.mp3"}, 4, done};
     // The stop test follows the match, so the next file is still examined; then nothing more.
     const QStringList files{"1.mp3", "2.mp3", "s/3.mp3"}, found{"1.mp3", "2.mp3"};
     QTest::newRow("stop, then start while unwinding")
-        << Stop << files << "" << mp3 << found << 1 << stopped;
-    QTest::newRow("close box") << Close << files << "" << mp3 << found << 1 << stopped;
-    QTest::newRow("main window closed") << Exit << files << "" << mp3 << found << 1 << stopped;
+        << Scan{Stop, files, "", mp3, found, 1, stopped};
+    QTest::newRow("close box") << Scan{Close, files, "", mp3, found, 1, stopped};
+    QTest::newRow("main window closed") << Scan{Exit, files, "", mp3, found, 1, stopped};
 }
 
 void tst_SearchDialog::scan() {
-    QFETCH(Action, action);
-    QFETCH(QStringList, files);
-    QFETCH(QString, location);
-    QFETCH(QString, pattern);
-    QFETCH(QStringList, found);
-    QFETCH(int, pumps);
-    QFETCH(QString, end);
+    QFETCH(const Scan, scan);
+    const auto &[action, files, location, pattern, found, pumps, end] = scan;
 
     Fixture f(files);
     Form1 *d = f.dialog;
@@ -209,7 +200,7 @@ void tst_SearchDialog::scan() {
     QTest::keyClicks(d->Combo1, pattern);
     d->Check1->setChecked(action != TopOnly);
     if (action == AddFirst)
-        f.add(u"Song 1.mp3"_s);
+        f.add(u"s1.mp3"_s);
     if (action == Full)
         f.model.replaceEntries(std::vector<PlaylistEntry>(MaxRows - 1));
     if (action == Links) {
@@ -217,13 +208,8 @@ void tst_SearchDialog::scan() {
         QVERIFY(QFile::link(f.dir.filePath(u"s/歌.mp3"_s), f.dir.filePath(u"x.mp3"_s)));
         QVERIFY(QFile::link(f.dir.filePath(u"none"_s), f.dir.filePath(u"y.mp3"_s)));
     }
-    // Byte 0xE9 alone is no UTF-8; Qt's own file functions could not even remove such names.
+    // Byte 0xE9 alone is no UTF-8.
     const char *badFiles[] = {"/\xE9.mp3", "/\xE9/x.mp3", "/s/\xE9.mp3"};
-    const auto removeNotUtf8 = qScopeGuard([&] {
-        for (const char *name : badFiles)
-            unlink(f.rawPath(name).constData());
-        rmdir(f.rawPath("/\xE9").constData());
-    });
     if (action == NotUtf8) {
         QCOMPARE(mkdir(f.rawPath("/\xE9").constData(), 0700), 0);
         for (const char *name : badFiles)
@@ -245,8 +231,8 @@ void tst_SearchDialog::scan() {
         const QString label3 = d->Label3->text();
         QVERIFY(label3.startsWith(u"正在查找"_s + f.dir.path() + u'/') && label3.endsWith(u"..."));
         const bool justFound = finds && label3.contains(f.model.entry(before + finds - 1).path);
-        QCOMPARE(d->Label4->text(), foundText(finds - justFound));
-        QCOMPARE(f.status.text(), countText(before + finds - justFound));
+        QCOMPARE(d->Label4->text(), f.foundText(finds - justFound));
+        QCOMPARE(f.status.text(), f.countText(before + finds - justFound));
     };
     f.pump.actions[1] = [&] {
         // Escape does nothing while the close button is disabled.
@@ -269,8 +255,8 @@ void tst_SearchDialog::scan() {
     QCOMPARE(f.rows(before), found);
     QCOMPARE(f.pump.pumps, pumps);
     QCOMPARE(d->Label3->text(), end);
-    QCOMPARE(d->Label4->text(), foundText(found.size()));
-    QCOMPARE(f.status.text(), countText(before + found.size()));
+    QCOMPARE(d->Label4->text(), f.foundText(found.size()));
+    QCOMPARE(f.status.text(), f.countText(before + found.size()));
     QCOMPARE(f.window.muneditdelete->isEnabled(), before + found.size() > 0);
     QVERIFY(!d->Searching && d->Command1->text() == u"开始查找"_s && inputs() == 5);
     QVERIFY(!f.pump.busy && f.pump.busyShown == 1 && f.window.ListView1->updatesEnabled());
