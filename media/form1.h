@@ -24,7 +24,8 @@ class Form1 : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the main window's one search dialog, made on first use; an open one is left as it is.
+    // Shows the main window's one search dialog, made on first use, and gives it the focus; an
+    // open one keeps its state, a running scan included.
     static Form1 *openFor(frmmain &main);
 
     explicit Form1(frmmain &main);
