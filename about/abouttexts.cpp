@@ -1,6 +1,7 @@
 #include "about/abouttexts.h"
 
 #include "about/version.h"
+#include "playlist/playlisttexts.h"
 
 namespace AboutTexts {
 
@@ -22,6 +23,11 @@ QString mailLabel(const QString &address) {
 
 QString noSystemInfo() {
     return QStringLiteral("此时系统信息不可用");
+}
+
+QString cannotOpen(const QString &target) {
+    return QStringLiteral("没能打开“%1”：文件不存在，或者本机没有能打开它的程序。")
+        .arg(PlaylistTexts::shortened(target));
 }
 
 } // namespace AboutTexts

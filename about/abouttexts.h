@@ -12,5 +12,7 @@ QString versionLine();
 QString copyright();
 QString mailLabel(const QString &address);
 QString noSystemInfo();
+// No program could open the target (a file path or an address), or the file is not there.
+QString cannotOpen(const QString &target);
 
 } // namespace AboutTexts

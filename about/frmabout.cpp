@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 
 #include "about/abouttexts.h"
+#include "about/helpcommands.h"
 #include "about/makeraddresses.h"
 #include "about/startsysinfo.h"
 #include "app/apptexts.h"
@@ -44,9 +45,9 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Label1)
-            m_platform.shell->open(this, MakerAddresses::mailLink());
+            shellOpen(this, m_platform, MakerAddresses::mailLink());
         else if (watched == Label2)
-            m_platform.shell->open(this, MakerAddresses::homePage());
+            shellOpen(this, m_platform, MakerAddresses::homePage());
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,30 +1,40 @@
 #include "about/helpcommands.h"
 
+#include "about/abouttexts.h"
 #include "about/frmabout.h"
 #include "about/makeraddresses.h"
+#include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QUrl>
 
+void shellOpen(QWidget *owner, Platform &platform, const QUrl &target) {
+    if (platform.shell->open(owner, target))
+        return;
+    const QString shown = target.isLocalFile() ? target.toLocalFile() : target.toString();
+    platform.messageBoxes->showMessage(owner, AboutTexts::cannotOpen(shown), AppTexts::title(),
+                                       MessageIcon::Warning);
+}
+
 void showGuide(frmmain &form) {
     // The folder of the program file itself, links resolved, so the guide installed beside the
     // program is found however the program was started.
     const QString guide = QCoreApplication::applicationDirPath() + QStringLiteral("/readme.txt");
-    form.platform().shell->open(&form, QUrl::fromLocalFile(guide));
+    shellOpen(&form, form.platform(), QUrl::fromLocalFile(guide));
 }
 
 void showFaq(frmmain &form) {
-    form.platform().shell->open(&form, MakerAddresses::faqPage());
+    shellOpen(&form, form.platform(), MakerAddresses::faqPage());
 }
 
 void sendMail(frmmain &form) {
-    form.platform().shell->open(&form, MakerAddresses::mailLink());
+    shellOpen(&form, form.platform(), MakerAddresses::mailLink());
 }
 
 void visitHomePage(frmmain &form) {
-    form.platform().shell->open(&form, MakerAddresses::homePage());
+    shellOpen(&form, form.platform(), MakerAddresses::homePage());
 }
 
 void showAbout(frmmain &form) {

@@ -1,6 +1,12 @@
 #pragma once
 
+class QUrl;
+class QWidget;
 class frmmain;
+struct Platform;
+
+// Hands target to the desktop; when no program could open it, a message owned by owner says so.
+void shellOpen(QWidget *owner, Platform &platform, const QUrl &target);
 
 // Help > 指南: the guide readme.txt in the program's own folder.
 void showGuide(frmmain &form);

@@ -28,4 +28,29 @@ QString countMessage(int rowCount) {
     return QStringLiteral("共有%1个节目文件！").arg(rowCount);
 }
 
+QString commandLineHelp() {
+    return QStringLiteral(
+        "用法：vantrel [选项] [列表文件]\n"
+        "Vantrel 把本机的媒体文件编成节目列表，保存为 PLS、M3U、RAM 或 ASX 文件。\n"
+        "\n"
+        "  列表文件       启动后打开的节目列表文件，如同“文件 > 打开”\n"
+        "  -h, --help     显示本帮助后退出\n"
+        "  -v, --version  显示版本后退出\n"
+        "\n"
+        "另可使用 Qt 的通用选项，如 -platform、-style。\n");
+}
+
+QString versionReply() {
+    return title() + QLatin1Char(' ') + Version::text() + QLatin1Char('\n');
+}
+
+QString unknownOptions(const QStringList &names) {
+    return QStringLiteral("vantrel：不认识的选项“%1”。\n用 vantrel --help 查看用法。\n")
+        .arg(names.join(QStringLiteral("”“")));
+}
+
+QString severalFiles() {
+    return QStringLiteral("vantrel：一次只能打开一个列表文件。\n用 vantrel --help 查看用法。\n");
+}
+
 } // namespace AppTexts

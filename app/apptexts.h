@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Texts of the main window that depend on nothing but the program's version and the list.
 namespace AppTexts {
@@ -15,5 +16,11 @@ QString startupCaption();
 QString documentCaption(const QString &name);
 // "共有N个节目文件！"
 QString countMessage(int rowCount);
+
+// The command line's answers: usage, "Vantrel 1.0.9", and the usage errors.
+QString commandLineHelp();
+QString versionReply();
+QString unknownOptions(const QStringList &names);
+QString severalFiles();
 
 } // namespace AppTexts

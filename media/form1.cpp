@@ -3,9 +3,9 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "media/folderwalk.h"
 #include "media/mediatexts.h"
 #include "media/wildcardpattern.h"
-#include "platform/folderlisting.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -39,22 +39,28 @@ QLabel *plainLabel(const QString &text, QWidget *parent) {
     return label;
 }
 
+// A leading ~ is the home folder, as in a shell.
+QString withHomeFolder(const QString &location) {
+    if (location == QLatin1String("~") || location.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + location.mid(1);
+    return location;
+}
+
 } // namespace
 
 Form1 *Form1::openFor(frmmain &main) {
     if (!main.searchDialog || main.searchDialog->m_closed)
         main.searchDialog = new Form1(main);
     Form1 *dialog = main.searchDialog;
-    if (dialog->isVisible()) {
-        dialog->raise();
-        dialog->activateWindow();
-    }
     dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
     return dialog;
 }
 
+// A window of the main window's own, so it stays above it; shown without modality.
 Form1::Form1(frmmain &main)
-    : QDialog(nullptr,
+    : QDialog(&main,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_main(main) {
     setObjectName(QStringLiteral("Form1"));
@@ -78,6 +84,8 @@ void Form1::createControls() {
     Combo1 = place(new QComboBox(Frame1), "Combo1", QRect(56, 12, 252, 24));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Completing inline would turn a typed "*" into "*.mp3", and that would be searched.
+    Combo1->setCompleter(nullptr);
     Combo1->addItems(MediaTexts::patternList());
     Combo1->setCurrentIndex(0);
 
@@ -127,6 +135,9 @@ void Form1::closeEvent(QCloseEvent *event) {
 
 void Form1::browse() {
     QString folder = m_main.platform().folderPicker->chooseFolder(this);
+    // The picker's window hands the focus back to whichever window the desktop chooses.
+    raise();
+    activateWindow();
     if (folder.isEmpty())
         return;
     if (!folder.endsWith(QLatin1Char('/')))
@@ -142,9 +153,10 @@ void Form1::startOrStop() {
     // A Start that arrives while a stopped scan is still unwinding would nest a second scan.
     if (m_scanRunning)
         return;
-    const QFileInfo folder(Text1->text());
+    const QString location = withHomeFolder(Text1->text());
+    const QFileInfo folder(location);
     if (!folder.isDir() || !folder.isReadable()) {
-        m_main.platform().messageBoxes->showMessage(this, MediaTexts::noFolder(Text1->text()),
+        m_main.platform().messageBoxes->showMessage(this, MediaTexts::noFolder(location),
                                                     AppTexts::title(), MessageIcon::Warning);
         return;
     }
@@ -159,13 +171,18 @@ void Form1::start(const QString &folder) {
     StopRequested = false;
     RowCount = m_main.model().rowCount();
     FoundCount = 0;
+    m_listFull = false;
+    m_skippedNames = 0;
     setInputsEnabled(false);
     eventPump.showBusyPointer();
 
     m_scanRunning = true;
     m_throttle.emplace(QList<QWidget *>{Label3, Label4, m_main.sb, m_main.ListView1},
                        m_main.ListView1);
-    ScanFolder(folder, WildcardPattern(Combo1->currentText().trimmed()));
+    // An invalid pattern matches nothing, so the scan finds nothing and ends at once.
+    const WildcardPattern pattern(Combo1->currentText().trimmed());
+    if (pattern.isValid())
+        ScanFolder(folder, pattern);
     m_throttle.reset();
     m_scanRunning = false;
 
@@ -175,7 +192,10 @@ void Form1::start(const QString &folder) {
     Command1->setText(MediaTexts::startCaption());
     Label4->setText(MediaTexts::foundCount(FoundCount));
     // The file examined after a Stop has written its progress over the stop message.
-    Label3->setText(StopRequested ? MediaTexts::stopped() : MediaTexts::completed());
+    const QString end = m_listFull      ? MediaTexts::listFull()
+                        : StopRequested ? MediaTexts::stopped()
+                                        : MediaTexts::completed();
+    Label3->setText(MediaTexts::withSkippedNames(end, m_skippedNames));
     Searching = false;
     m_main.updaterowcommands();
     if (m_closed)
@@ -196,45 +216,41 @@ void Form1::setInputsEnabled(bool enabled) {
         input->setEnabled(enabled);
 }
 
-// Any failure inside one folder ends the visit of that folder silently; the scan goes on with
-// the next subfolder of its parent.
 void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
-    const std::optional<FolderListing> listing = FolderListing::read(folder);
-    if (!listing)
-        return;
-    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    for (const QString &name : listing->files) {
-        const QString path = prefix + name;
-        Label3->setText(MediaTexts::progress(path));
-        Label4->setText(MediaTexts::foundCount(FoundCount));
-        m_main.showcount(RowCount);
-        // The first match test with an invalid pattern is such a failure.
-        if (!pattern.isValid())
-            return;
-        if (pattern.matches(name) && !addFind(path))
-            return;
-        if (StopRequested)
-            return;
-        pump();
-    }
-    if (!Check1->isChecked())
-        return;
-    for (const QString &name : listing->subfolders) {
-        if (StopRequested)
-            return;
-        ScanFolder(prefix + name, pattern);
-    }
+    FolderWalk walk(
+        {[&](const QString &path, const QString &name) { return examine(path, name, pattern); },
+         [this] { return !StopRequested; }},
+        Check1->isChecked());
+    walk.run(folder);
+    m_skippedNames = walk.skippedNames();
 }
 
-// Rows deleted through the pump may leave RowCount past the end of the table: a find then
-// goes to the end, never further.
+// One file of the walk; answers whether the scan goes on. The stop test follows the match, so
+// the file after a Stop is still examined.
+bool Form1::examine(const QString &path, const QString &name, const WildcardPattern &pattern) {
+    Label3->setText(MediaTexts::progress(path));
+    Label4->setText(MediaTexts::foundCount(FoundCount));
+    m_main.showcount(RowCount);
+    if (pattern.matches(name) && !addFind(path))
+        return false;
+    if (StopRequested)
+        return false;
+    pump();
+    return true;
+}
+
+// False when the table is full, which ends the scan. Rows deleted through the pump may leave
+// RowCount past the end of the table: a find then goes to the end, never further.
 bool Form1::addFind(const QString &path) {
     PlaylistModel &model = m_main.model();
-    if (RowCount >= MaxRows || model.rowCount() >= MaxRows)
+    if (RowCount >= MaxRows || model.rowCount() >= MaxRows) {
+        m_listFull = true;
         return false;
+    }
     std::optional<PlaylistEntry> entry = m_query.entryFor(path);
+    // A file gone since its folder was listed is no find; the rest of its folder still counts.
     if (!entry)
-        return false;
+        return true;
     ++RowCount;
     ++FoundCount;
     model.insertEntry(std::min(RowCount, model.rowCount() + 1) - 1, std::move(*entry));

@@ -19,12 +19,13 @@ class frmmain;
 // The media search dialog: walks a folder, and on request its subfolders, and appends every
 // file whose name matches the pattern to the main window's table. The scan runs on the
 // user-interface thread and pumps events after every file, so Stop and the main window's
-// commands reach it in the middle of a scan.
+// commands reach it in the middle of a scan. It stays above the main window, which stays usable.
 class Form1 : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the main window's one search dialog, made on first use; an open one is left as it is.
+    // Shows the main window's one search dialog, made on first use, and gives it the focus; an
+    // open one keeps its state, a running scan included.
     static Form1 *openFor(frmmain &main);
 
     explicit Form1(frmmain &main);
@@ -62,6 +63,7 @@ private:
     void stop();
     void setInputsEnabled(bool enabled);
     void ScanFolder(const QString &folder, const WildcardPattern &pattern);
+    bool examine(const QString &path, const QString &name, const WildcardPattern &pattern);
     bool addFind(const QString &path);
     void pump();
 
@@ -71,4 +73,7 @@ private:
     // True from Start until the scan has unwound; Searching turns false already at Stop.
     bool m_scanRunning = false;
     bool m_closed = false;
+    // How the last scan ended, besides a Stop.
+    bool m_listFull = false;
+    int m_skippedNames = 0;
 };

@@ -1,5 +1,6 @@
 #include "media/mediatexts.h"
 
+#include "playlist/playlistentry.h"
 #include "playlist/playlisttexts.h"
 
 namespace MediaTexts {
@@ -50,6 +51,17 @@ QString completed() {
 
 QString stopped() {
     return QStringLiteral("停止查找！");
+}
+
+QString listFull() {
+    return QStringLiteral("列表已满（最多%1个节目文件），停止查找！").arg(MaxRows);
+}
+
+QString withSkippedNames(const QString &endMessage, int skipped) {
+    if (skipped == 0)
+        return endMessage;
+    return endMessage +
+           QStringLiteral("\n已跳过%1个名称不是UTF-8编码的文件或文件夹。").arg(skipped);
 }
 
 QString noFolder(const QString &location) {

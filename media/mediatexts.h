@@ -23,6 +23,10 @@ QString progress(const QString &path);
 QString foundCount(int count);
 QString completed();
 QString stopped();
+// The scan ended because the table holds all the rows it can.
+QString listFull();
+// The end message, and on its second line how many names were skipped for not being UTF-8.
+QString withSkippedNames(const QString &endMessage, int skipped);
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);
 

@@ -1,6 +1,7 @@
 #include "platform/folderlisting.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <dirent.h>
@@ -47,6 +48,17 @@ bool isDotEntry(const char *name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+// The name as a text, or nothing when it is not valid UTF-8. A sequence cut off at the end is an
+// error, not held back for more input; a leading byte-order mark is part of the name.
+std::optional<QString> decodedName(const char *name) {
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString decoded = utf8.decode(QByteArrayView(name));
+    if (utf8.hasError())
+        return std::nullopt;
+    return decoded;
+}
+
 } // namespace
 
 std::optional<FolderListing> FolderListing::read(const QString &folder) {
@@ -63,16 +75,14 @@ std::optional<FolderListing> FolderListing::read(const QString &folder) {
             break;
         if (isDotEntry(entry->d_name))
             continue;
-        switch (kindOf(fd, *entry)) {
-        case EntryKind::File:
-            listing.files << QFile::decodeName(entry->d_name);
-            break;
-        case EntryKind::Folder:
-            listing.subfolders << QFile::decodeName(entry->d_name);
-            break;
-        case EntryKind::Other:
-            break;
-        }
+        const EntryKind kind = kindOf(fd, *entry);
+        if (kind == EntryKind::Other)
+            continue;
+        std::optional<QString> name = decodedName(entry->d_name);
+        if (!name)
+            ++listing.undecodableNames;
+        else
+            (kind == EntryKind::File ? listing.files : listing.subfolders) << std::move(*name);
     }
     // A listing cut short by a read error is no listing.
     if (errno != 0)

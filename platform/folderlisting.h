@@ -13,6 +13,9 @@ struct FolderListing {
     QStringList files;
     // Real subfolders. Symbolic links to folders are left out, so a walk never loops.
     QStringList subfolders;
+    // Files and subfolders left out because their names are not valid UTF-8: no path the
+    // program builds could name them.
+    int undecodableNames = 0;
 
     // The listing, or nothing when the folder cannot be opened.
     static std::optional<FolderListing> read(const QString &folder);

@@ -5,5 +5,5 @@
 // The desktop's URL handlers (xdg-open and friends).
 class QtShell : public Shell {
 public:
-    void open(QWidget *owner, const QUrl &target) override;
+    bool open(QWidget *owner, const QUrl &target) override;
 };

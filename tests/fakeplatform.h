@@ -68,13 +68,15 @@ public:
 
 using ShellRequest = std::pair<QWidget *, QUrl>;
 
-// A shell that records what it was asked to open and opens nothing.
+// A shell that records what it was asked to open, opens nothing, and answers openResult.
 class FakeShell : public Shell {
 public:
     QList<ShellRequest> opened;
+    bool openResult = true;
 
-    void open(QWidget *owner, const QUrl &target) override {
+    bool open(QWidget *owner, const QUrl &target) override {
         opened << ShellRequest{owner, target};
+        return openResult;
     }
 };
 

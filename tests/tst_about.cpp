@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "fakeplatform.h"
+#include "platform/qtshell.h"
 #include "platform/standinregistry.h"
 
 #include <QtTest>
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void getKeyValue();
     void standInNamesFirstToolOnPath();
     void helpCommandsOpenTheirTargets();
+    void shellFailureIsTold();
     void aboutBoxShowsOnceAndCloses();
     void startSysInfo_data();
     void startSysInfo();
@@ -88,6 +90,27 @@ void TestAbout::helpCommandsOpenTheirTargets() {
     // The list is left alone.
     QVERIFY(form.model().rowCount() == 1 && form.model().entry(0).checked && form.saved);
     QVERIFY(fakes.messageBoxes->shown.isEmpty());
+}
+
+void TestAbout::shellFailureIsTold() {
+    FakePlatform fakes;
+    frmmain form(fakes.platform);
+    fakes.shell->openResult = false;
+    for (const char *item :
+         {"munhelpzn", "munhelpfaq", "munhelpemail", "munhelpgoweb", "munhelpabut"})
+        form.findChild<QAction *>(item)->trigger();
+    QTest::mouseClick(form.aboutBox->findChild<QWidget *>("Label2"), Qt::LeftButton);
+
+    QStringList told;
+    for (const ShownMessage &message : fakes.messageBoxes->shown)
+        told << message.title + u' ' + message.text;
+    const QString text = u"Vantrel 没能打开“%1”：文件不存在，或者本机没有能打开它的程序。"_s;
+    QCOMPARE(told,
+             QStringList({text.arg(qApp->applicationDirPath() + u"/readme.txt"_s),
+                          text.arg(Home + u"faq.html"_s), text.arg(u"mailto:vantrel@example.org"_s),
+                          text.arg(Home), text.arg(Home)}));
+    // The desktop would report a missing guide only through the program it starts, if at all.
+    QVERIFY(!QtShell().open(&form, QUrl::fromLocalFile(u"/nonexistent/readme.txt"_s)));
 }
 
 void TestAbout::aboutBoxShowsOnceAndCloses() {

@@ -1,0 +1,33 @@
+#include "media/folderwalk.h"
+
+#include "media/naturalorder.h"
+#include "platform/folderlisting.h"
+
+#include <utility>
+
+FolderWalk::FolderWalk(Visitor visitor, bool subfolders)
+    : m_visitor(std::move(visitor))
+    , m_subfolders(subfolders) {}
+
+bool FolderWalk::run(const QString &folder) {
+    std::optional<FolderListing> listing = FolderListing::read(folder);
+    if (!listing)
+        return true;
+    m_skippedNames += listing->undecodableNames;
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    sortNaturally(listing->files);
+    for (const QString &name : std::as_const(listing->files)) {
+        if (!m_visitor.file(prefix + name, name))
+            return false;
+    }
+    if (!m_subfolders)
+        return true;
+    sortNaturally(listing->subfolders);
+    for (const QString &name : std::as_const(listing->subfolders)) {
+        if (m_visitor.enterSubfolder && !m_visitor.enterSubfolder())
+            return false;
+        if (!run(prefix + name))
+            return false;
+    }
+    return true;
+}
