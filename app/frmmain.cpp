@@ -45,6 +45,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createStatusBar();
     createMenus();
     createToolbar();
+    trackEdits();
     resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
@@ -218,6 +219,21 @@ void frmmain::createToolbar() {
                                    item("muneditadd"), muneditdelete, muneditgoon, muneditgodown},
                                   centralWidget());
     m_toolbar->setGeometry(ToolbarGeometry);
+}
+
+void frmmain::trackEdits() {
+    const auto changed = [this] { edited = true; };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(m_model, &QAbstractItemModel::modelReset, this, changed);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, changed);
+    // Check marks choose rows for a command; they are not part of the list.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles != QList<int>{Qt::CheckStateRole})
+                    edited = true;
+            });
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {

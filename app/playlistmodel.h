@@ -43,7 +43,7 @@ public:
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
-    // Exchanges the five cell texts of two rows; each row keeps its own check mark.
+    // Exchanges two rows, all they carry but the check mark: each row keeps its own.
     void exchangeTexts(int row, int otherRow);
 
 private:
