@@ -66,6 +66,7 @@ struct Command {
     QByteArray bytes{};
     QString message{}; // a part of the one message after the question
     MessageIcon icon = MessageIcon::Warning;
+    int filter = 0; // the entry chosen in the save dialog
 };
 
 PlaylistEntry entry(const QString &path, Kind kind = Kind::File, const QString &title = {},
@@ -519,6 +520,10 @@ void TestPlaylistFile::documentCommands_data() {
 
     const State list = named("list.m3u", 1, true);
     row("save", {save, Unnamed, no, {}, {"list.m3u"}, list, "list.m3u", unnamed});
+    Command typed{save,        Unnamed, no, {}, {"list"}, named("list.m3u8", 1, true),
+                  "list.m3u8", unnamed};
+    typed.filter = 3;
+    row("save, the filter's extension for a name without one", typed);
     row("save cancelled", {save, Unnamed, no, {}, {""}, no});
     row("save, missing folder", {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
     row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
@@ -556,6 +561,7 @@ void TestPlaylistFile::documentCommands() {
         dialog.openAnswers.push_back(selection.filter("/"));
     for (const QString &name : std::as_const(c.save))
         dialog.saveAnswers.push_back(name.isEmpty() ? name : at(name));
+    dialog.saveFilters = {c.filter};
     QMap<QString, QByteArray> expected = files();
     if (!c.written.isEmpty())
         expected[at(c.written)] = c.bytes;
