@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/opencommand.h"
+#include "playlist/repaircommands.h"
 #include "playlist/savecommands.h"
 
 #include <QApplication>
@@ -175,6 +176,10 @@ void frmmain::createMenus() {
     QAction *muneditselectall = addItem(munedit, "muneditselectall", QStringLiteral("全选"));
     QAction *muneditselectunall = addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
     QAction *muneditselectclear = addItem(munedit, "muneditselectclear", QStringLiteral("清除"));
+    addSeparator(munedit, "r");
+    QAction *muneditremovemissing =
+        addItem(munedit, "muneditremovemissing", QStringLiteral("删除无效项"));
+    QAction *muneditrelocate = addItem(munedit, "muneditrelocate", QStringLiteral("重新定位…"));
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
@@ -202,6 +207,8 @@ void frmmain::createMenus() {
     connect(muneditselectall, &QAction::triggered, this, [this] { checkAllRows(*this); });
     connect(muneditselectunall, &QAction::triggered, this, [this] { invertCheckMarks(*this); });
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
+    connect(muneditremovemissing, &QAction::triggered, this, [this] { removeMissingRows(*this); });
+    connect(muneditrelocate, &QAction::triggered, this, [this] { relocateMissingRows(*this); });
     connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
     connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
     connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });

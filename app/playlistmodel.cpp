@@ -133,9 +133,24 @@ bool PlaylistModel::containsPath(const QString &path) const {
                        [&path](const auto &row) { return row->path == path; });
 }
 
+void PlaylistModel::replaceEntry(int row, PlaylistEntry entry) {
+    Q_ASSERT(row >= 0 && row < rowCount());
+    *m_rows[size_t(row)] = std::move(entry);
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 int PlaylistModel::removeCheckedEntries() {
-    const auto isChecked = [](const auto &row) { return row->checked; };
-    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(), isChecked);
+    return removeEntries([](const PlaylistEntry &entry) { return entry.checked; });
+}
+
+int PlaylistModel::removeMissingEntries() {
+    return removeEntries(
+        [](const PlaylistEntry &entry) { return entry.kind == PlaylistEntry::Kind::Missing; });
+}
+
+int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) {
+    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(),
+                                          [isRemoved](const auto &row) { return isRemoved(*row); });
     const int removed = int(m_rows.end() - firstGone);
     if (removed == 0)
         return 0;

@@ -38,8 +38,13 @@ public:
     void replaceEntries(std::vector<PlaylistEntry> entries);
     void clear();
 
+    // Puts entry in the place of the row, check mark and all.
+    void replaceEntry(int row, PlaylistEntry entry);
+
     // Removes every checked row and keeps the others in their order. Returns how many went.
     int removeCheckedEntries();
+    // Removes every row whose file was not found, in one step. Returns how many went.
+    int removeMissingEntries();
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
@@ -47,6 +52,7 @@ public:
     void exchangeTexts(int row, int otherRow);
 
 private:
+    int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
     void emitCheckMarksChanged();
 
     std::vector<std::unique_ptr<PlaylistEntry>> m_rows;

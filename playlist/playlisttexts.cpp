@@ -122,4 +122,12 @@ QString lengthTip(int seconds) {
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString nothingMissing() {
+    return QStringLiteral("列表中没有找不到的节目文件。");
+}
+
+QString relocated(int found, int stillMissing) {
+    return QStringLiteral("找到了%1个节目文件，还有%2个找不到。").arg(found).arg(stillMissing);
+}
+
 } // namespace PlaylistTexts

@@ -44,4 +44,8 @@ QString notFoundTip();
 QString titleTip(const QString &title);
 QString lengthTip(int seconds);
 
+// Repairing a list.
+QString nothingMissing();
+QString relocated(int found, int stillMissing);
+
 } // namespace PlaylistTexts

@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "playlist/playlistreader.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/relocation.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using Kind = PlaylistEntry::Kind;
@@ -164,6 +166,9 @@ private Q_SLOTS:
     void fullTable();
     void documentCommands_data();
     void documentCommands();
+    void relocationTakesTheNearestFile_data();
+    void relocationTakesTheNearestFile();
+    void repairCommands();
 };
 
 void TestPlaylistFile::init() {
@@ -596,6 +601,63 @@ void TestPlaylistFile::documentCommands() {
                           "M3u8文件(*.m3u8)|*.m3u8|Xspf文件(*.xspf)|*.xspf|2");
     QCOMPARE(files(), expected);
     QCOMPARE(state(), c.after.value_or(before));
+}
+
+// Which file relocation takes for a missing entry (nothing: none found).
+void TestPlaylistFile::relocationTakesTheNearestFile_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("found");
+    const auto row = [](const char *name, const QString &missing, const QStringList &files,
+                        const QString &found) { QTest::newRow(name) << missing << files << found; };
+    row("the one file of the name", "/old/x.mp3", {"deep/er/x.mp3", "y.mp3"}, "deep/er/x.mp3");
+    row("most trailing folders shared", "/old/Rock/Live/x.mp3",
+        {"x.mp3", "Pop/Live/x.mp3", "a/b/Rock/Live/x.mp3"}, "a/b/Rock/Live/x.mp3");
+    row("then the same case", "/old/X.mp3", {"a/x.mp3", "b/X.mp3"}, "b/X.mp3");
+    row("then the shallowest", "/old/Rock/x.mp3", {"a/b/x.mp3", "c/x.mp3"}, "c/x.mp3");
+    row("then natural order", "/old/x.mp3", {"Disc 10/x.mp3", "Disc 2/x.mp3"}, "Disc 2/x.mp3");
+    row("windows path, any case", "/l/C:\\Music\\ROCK\\Y.MP3", {"y.mp3", "rock/y.mp3"},
+        "rock/y.mp3");
+    row("not found", "/old/z.mp3", {"x.mp3"}, {});
+}
+
+void TestPlaylistFile::relocationTakesTheNearestFile() {
+    QFETCH(QString, missing);
+    QFETCH(QStringList, files);
+    QFETCH(QString, found);
+    for (const QString &file : files)
+        write("found/" + file, "id3");
+    // A row that is not missing is not looked for, though a file of its name is there.
+    const Relocation relocation =
+        relocateMissing({entry("/old/x.mp3"), entry(missing, Kind::Missing)}, at("found"));
+    const std::vector<std::pair<int, QString>> expected{{1, at("found/" + found)}};
+    QCOMPARE(relocation.found, found.isEmpty() ? decltype(expected)() : expected);
+    QCOMPARE(relocation.stillMissing, found.isEmpty() ? 1 : 0);
+}
+
+void TestPlaylistFile::repairCommands() {
+    write("l.m3u", "#EXTM3U\r\n#EXTINF:3,C\r\ngone/sub/c.mp3\r\nnone.mp3\r\na.mp3\r\n");
+    open("l.m3u");
+    m_fake->folderPicker->answers = {QString(), m_work};
+    trigger("muneditrelocate"); // cancelled
+    trigger("muneditrelocate");
+    QCOMPARE(rows(), (QList<Row>{{Kind::File, at("sub/c.mp3"), "C", 3, true},
+                                 {Kind::Missing, at("none.mp3"), {}, -1, true},
+                                 {Kind::File, at("a.mp3"), {}, -1, true}}));
+    QCOMPARE(m_fake->eventPump->busyShown, 1);
+
+    QSignalSpy resets(&m_form->model(), &QAbstractItemModel::modelReset);
+    trigger("muneditremovemissing");
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(state(), named("l.m3u", 2, false, true));
+    trigger("muneditremovemissing");
+    trigger("muneditrelocate");
+    QStringList texts;
+    for (const ShownMessage &message : std::as_const(m_fake->messageBoxes->shown))
+        texts << message.text;
+    texts.removeFirst(); // the message of Open
+    QCOMPARE(texts, (QStringList{"找到了1个节目文件，还有1个找不到。",
+                                 "列表中没有找不到的节目文件。", "列表中没有找不到的节目文件。"}));
 }
 
 QTEST_MAIN(TestPlaylistFile)
