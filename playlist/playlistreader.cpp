@@ -13,7 +13,7 @@ namespace {
 
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
-    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d+)"));
+    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
     const qsizetype comma = info.indexOf(QLatin1Char(','));
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;

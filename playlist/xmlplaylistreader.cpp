@@ -12,14 +12,11 @@
 
 namespace {
 
-using Options = QRegularExpression::PatternOptions;
-constexpr Options Tolerant =
-    QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
-
 // The five named entities and character references; anything else stays as it stands.
 QString unescaped(const QString &text) {
     static const QRegularExpression reference(
-        QStringLiteral("&(?:(lt|gt|amp|quot|apos)|#(\\d+)|#x([0-9a-f]+));"), Tolerant);
+        QStringLiteral("&(?:(lt|gt|amp|quot|apos)|#(\\d+)|#x([0-9a-f]+));"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QHash<QString, QChar> named{{QStringLiteral("lt"), u'<'},
                                              {QStringLiteral("gt"), u'>'},
                                              {QStringLiteral("amp"), u'&'},
@@ -45,21 +42,24 @@ QString unescaped(const QString &text) {
 
 // "[h:]mm:ss[.fraction]" as whole seconds, or -1.
 int asxDuration(const QString &value) {
-    int seconds = 0;
     const QStringList parts = value.trimmed().section(QLatin1Char('.'), 0, 0).split(u':');
+    if (parts.size() > 3)
+        return -1;
+    qint64 seconds = 0;
     for (const QString &part : parts) {
         bool ok = false;
-        seconds = seconds * 60 + part.toInt(&ok);
-        if (!ok || parts.size() > 3)
+        seconds = seconds * 60 + part.toUInt(&ok);
+        if (!ok)
             return -1;
     }
-    return seconds;
+    return seconds <= std::numeric_limits<int>::max() ? int(seconds) : -1;
 }
 
 // A location with a scheme is an address or a file:// URI, taken as it stands; any other is a
 // relative reference, whose escapes are decoded here. (One letter before ":" is a drive.)
 QString xspfLocation(const QString &location) {
-    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+:"), Tolerant);
+    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+:"),
+                                           QRegularExpression::CaseInsensitiveOption);
     return scheme.match(location).hasMatch() ? location
                                              : QUrl::fromPercentEncoding(location.toUtf8());
 }
@@ -73,39 +73,66 @@ int seconds(const QString &milliseconds) {
     return int((value + 500) / 1000);
 }
 
+// The element name of a tag's text in lower case, "/" first for an end tag.
+QString tagName(QStringView tag) {
+    qsizetype end = tag.startsWith(u'/') ? 1 : 0;
+    while (end < tag.size() && tag[end].isLetter())
+        ++end;
+    return tag.left(end).toString().toLower();
+}
+
+// An attribute of a tag's text, its name in any case, its value in double or single quotes or
+// unquoted up to a blank or the tag's end.
+QRegularExpression attributePattern(QLatin1String name) {
+    return QRegularExpression(
+        QStringLiteral("\\b%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s]+?)(?=\\s|/?$))").arg(name),
+        QRegularExpression::CaseInsensitiveOption);
+}
+
+QString attribute(QStringView tag, const QRegularExpression &pattern) {
+    const QRegularExpressionMatch match = pattern.match(tag);
+    return unescaped(match.captured(1) + match.captured(2) + match.captured(3)).trimmed();
+}
+
 } // namespace
 
 Result<std::vector<ListedEntry>> readAsxEntries(const QString &text) {
-    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"), Tolerant);
-    static const QRegularExpression root(QStringLiteral("^\\s*(?:<\\?.*?\\?>\\s*)?<asx\\b"),
-                                         Tolerant);
-    static const QRegularExpression entryElement(QStringLiteral("<entry\\b[^>]*>(.*?)</entry\\s*>"),
-                                                 Tolerant);
-    static const QRegularExpression title(QStringLiteral("<title\\b[^>]*>(.*?)</title\\s*>"),
-                                          Tolerant);
-    // A value in double or single quotes, or unquoted up to a blank or the tag's end.
-    const QString value =
-        QStringLiteral("\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+?)(?=\\s|/?>))");
-    static const QRegularExpression ref(QStringLiteral("<ref\\b[^>]*?\\bhref") + value, Tolerant);
-    static const QRegularExpression duration(QStringLiteral("<duration\\b[^>]*?\\bvalue") + value,
-                                             Tolerant);
-    const auto attribute = [](const QRegularExpressionMatch &match) {
-        return unescaped(match.captured(1) + match.captured(2) + match.captured(3)).trimmed();
-    };
-
-    const QString xml = QString(text).remove(comment);
-    if (!root.match(xml).hasMatch())
-        return Failure{PlaylistTexts::notAsx()};
+    static const QRegularExpression href = attributePattern(QLatin1String("href"));
+    static const QRegularExpression value = attributePattern(QLatin1String("value"));
+    // One pass from tag to tag, so that no input, however broken, takes more than linear time.
     std::vector<ListedEntry> entries;
-    for (const QRegularExpressionMatch &entry : entryElement.globalMatch(xml)) {
-        const QString body = entry.captured(1);
-        const QRegularExpressionMatch location = ref.match(body);
-        if (!location.hasMatch() || attribute(location).isEmpty())
+    std::optional<ListedEntry> entry;
+    bool inAsx = false;
+    for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at)) {
+        const bool comment = QStringView(text).mid(at, 4) == QLatin1String("<!--");
+        const qsizetype end =
+            comment ? text.indexOf(QLatin1String("-->"), at) : text.indexOf(u'>', at);
+        if (end < 0)
+            break;
+        const QStringView tag = QStringView(text).mid(at + 1, end - at - 1);
+        at = end + 1;
+        const QString name = tagName(tag);
+        if (comment || name.isEmpty() || tag.startsWith(u'?'))
             continue;
-        const QRegularExpressionMatch length = duration.match(body);
-        entries.push_back({attribute(location), unescaped(title.match(body).captured(1)).trimmed(),
-                           length.hasMatch() ? asxDuration(attribute(length)) : -1});
+        if (!inAsx && name != QLatin1String("asx"))
+            return Failure{PlaylistTexts::notAsx()};
+        inAsx = true;
+        if (name == QLatin1String("entry")) {
+            entry.emplace();
+        } else if (name == QLatin1String("/entry") && entry) {
+            if (!entry->location.isEmpty())
+                entries.push_back(std::move(*entry));
+            entry.reset();
+        } else if (entry && name == QLatin1String("ref") && entry->location.isEmpty()) {
+            entry->location = attribute(tag, href);
+        } else if (entry && name == QLatin1String("title")) {
+            entry->title = unescaped(text.mid(at, text.indexOf(u'<', at) - at)).trimmed();
+        } else if (entry && name == QLatin1String("duration")) {
+            entry->length = asxDuration(attribute(tag, value));
+        }
     }
+    if (!inAsx)
+        return Failure{PlaylistTexts::notAsx()};
     return entries;
 }
 
