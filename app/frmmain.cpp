@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/opencommand.h"
+#include "playlist/repaircommands.h"
 #include "playlist/savecommands.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createStatusBar();
     createMenus();
     createToolbar();
+    trackEdits();
     resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
@@ -174,6 +176,10 @@ void frmmain::createMenus() {
     QAction *muneditselectall = addItem(munedit, "muneditselectall", QStringLiteral("全选"));
     QAction *muneditselectunall = addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
     QAction *muneditselectclear = addItem(munedit, "muneditselectclear", QStringLiteral("清除"));
+    addSeparator(munedit, "r");
+    QAction *muneditremovemissing =
+        addItem(munedit, "muneditremovemissing", QStringLiteral("删除无效项"));
+    QAction *muneditrelocate = addItem(munedit, "muneditrelocate", QStringLiteral("重新定位…"));
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
@@ -201,6 +207,8 @@ void frmmain::createMenus() {
     connect(muneditselectall, &QAction::triggered, this, [this] { checkAllRows(*this); });
     connect(muneditselectunall, &QAction::triggered, this, [this] { invertCheckMarks(*this); });
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
+    connect(muneditremovemissing, &QAction::triggered, this, [this] { removeMissingRows(*this); });
+    connect(muneditrelocate, &QAction::triggered, this, [this] { relocateMissingRows(*this); });
     connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
     connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
     connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });
@@ -218,6 +226,21 @@ void frmmain::createToolbar() {
                                    item("muneditadd"), muneditdelete, muneditgoon, muneditgodown},
                                   centralWidget());
     m_toolbar->setGeometry(ToolbarGeometry);
+}
+
+void frmmain::trackEdits() {
+    const auto changed = [this] { edited = true; };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(m_model, &QAbstractItemModel::modelReset, this, changed);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, changed);
+    // Check marks choose rows for a command; they are not part of the list.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles != QList<int>{Qt::CheckStateRole})
+                    edited = true;
+            });
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {

@@ -49,6 +49,10 @@ public:
     QString listname;
     int insertpos = 0;
     bool saved = false;
+    // The rows changed (check marks aside) since the last Open, New or Save; Open asks before
+    // it replaces them. Set by the table's own change notifications, so every command that
+    // changes rows sets it without knowing of it.
+    bool edited = false;
 
     QTreeView *ListView1 = nullptr;
     QStatusBar *sb = nullptr;
@@ -71,6 +75,7 @@ private:
     void createStatusBar();
     void createMenus();
     void createToolbar();
+    void trackEdits();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     void addSeparator(QMenu *menu, const char *name);
 

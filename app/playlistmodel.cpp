@@ -1,5 +1,10 @@
 #include "app/playlistmodel.h"
 
+#include "playlist/playlisttexts.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
 #include <algorithm>
 
 namespace {
@@ -17,6 +22,18 @@ const QString &cell(const PlaylistEntry &entry, int column) {
     default:
         return entry.created;
     }
+}
+
+// A missing file's row says so; any row shows the title and length its playlist gave it.
+QString toolTip(const PlaylistEntry &entry) {
+    QStringList lines;
+    if (entry.kind == PlaylistEntry::Kind::Missing)
+        lines << PlaylistTexts::notFoundTip();
+    if (!entry.title.isEmpty())
+        lines << PlaylistTexts::titleTip(entry.title);
+    if (entry.length >= 0)
+        lines << PlaylistTexts::lengthTip(entry.length);
+    return lines.join(QLatin1Char('\n'));
 }
 
 Qt::Alignment columnAlignment(int column) {
@@ -47,6 +64,14 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
         return {};
     case Qt::TextAlignmentRole:
         return int(columnAlignment(index.column()));
+    case Qt::ForegroundRole:
+        if (row.kind == PlaylistEntry::Kind::Missing)
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        return {};
+    case Qt::ToolTipRole: {
+        const QString tip = toolTip(row);
+        return tip.isEmpty() ? QVariant() : tip;
+    }
     default:
         return {};
     }
@@ -108,9 +133,24 @@ bool PlaylistModel::containsPath(const QString &path) const {
                        [&path](const auto &row) { return row->path == path; });
 }
 
+void PlaylistModel::replaceEntry(int row, PlaylistEntry entry) {
+    Q_ASSERT(row >= 0 && row < rowCount());
+    *m_rows[size_t(row)] = std::move(entry);
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 int PlaylistModel::removeCheckedEntries() {
-    const auto isChecked = [](const auto &row) { return row->checked; };
-    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(), isChecked);
+    return removeEntries([](const PlaylistEntry &entry) { return entry.checked; });
+}
+
+int PlaylistModel::removeMissingEntries() {
+    return removeEntries(
+        [](const PlaylistEntry &entry) { return entry.kind == PlaylistEntry::Kind::Missing; });
+}
+
+int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) {
+    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(),
+                                          [isRemoved](const auto &row) { return isRemoved(*row); });
     const int removed = int(m_rows.end() - firstGone);
     if (removed == 0)
         return 0;
@@ -138,13 +178,11 @@ void PlaylistModel::exchangeTexts(int row, int otherRow) {
     Q_ASSERT(row >= 0 && row < rowCount() && otherRow >= 0 && otherRow < rowCount());
     PlaylistEntry &a = *m_rows[size_t(row)];
     PlaylistEntry &b = *m_rows[size_t(otherRow)];
-    std::swap(a.name, b.name);
-    std::swap(a.size, b.size);
-    std::swap(a.path, b.path);
-    std::swap(a.type, b.type);
-    std::swap(a.created, b.created);
+    std::swap(a, b);
+    std::swap(a.checked, b.checked);
     Q_EMIT dataChanged(index(std::min(row, otherRow), 0),
-                       index(std::max(row, otherRow), ColumnCount - 1), {Qt::DisplayRole});
+                       index(std::max(row, otherRow), ColumnCount - 1),
+                       {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
 void PlaylistModel::emitCheckMarksChanged() {

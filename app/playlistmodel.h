@@ -38,15 +38,21 @@ public:
     void replaceEntries(std::vector<PlaylistEntry> entries);
     void clear();
 
+    // Puts entry in the place of the row, check mark and all.
+    void replaceEntry(int row, PlaylistEntry entry);
+
     // Removes every checked row and keeps the others in their order. Returns how many went.
     int removeCheckedEntries();
+    // Removes every row whose file was not found, in one step. Returns how many went.
+    int removeMissingEntries();
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
-    // Exchanges the five cell texts of two rows; each row keeps its own check mark.
+    // Exchanges two rows, all they carry but the check mark: each row keeps its own.
     void exchangeTexts(int row, int otherRow);
 
 private:
+    int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
     void emitCheckMarksChanged();
 
     std::vector<std::unique_ptr<PlaylistEntry>> m_rows;

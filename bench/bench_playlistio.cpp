@@ -28,7 +28,7 @@ class ScriptedDialog : public FileDialogBackend {
 public:
     QString next;
     QStringList showOpen(const FileDialogRequest &) override { return {next}; }
-    QString showSave(const FileDialogRequest &) override { return next; }
+    SaveChoice showSave(const FileDialogRequest &) override { return {next}; }
 };
 
 // A message means the scenario failed: print it and stop.

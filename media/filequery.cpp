@@ -3,24 +3,38 @@
 #include "media/generaldate.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 std::optional<PlaylistEntry> FileQuery::entryFor(const QString &path) {
     const QFileInfo info(path);
     if (!info.isFile())
         return std::nullopt;
-    // Where the file system keeps no birth time, the last change stands in for it.
-    QDateTime created = info.birthTime();
-    if (!created.isValid())
-        created = info.lastModified();
-
     PlaylistEntry entry;
     entry.name = info.fileName();
     entry.size = QString::number(info.size());
     entry.path = QDir::cleanPath(info.absoluteFilePath());
     entry.type = typeDescription(entry.name);
-    entry.created = generalDateText(created, m_locale);
+    entry.created = generalDateText(creationTime(info), m_locale);
     return entry;
+}
+
+std::optional<PlaylistEntry> FileQuery::folderEntryFor(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return std::nullopt;
+    PlaylistEntry entry;
+    entry.path = QDir::cleanPath(info.absoluteFilePath());
+    entry.name = QFileInfo(entry.path).fileName();
+    if (entry.name.isEmpty())
+        entry.name = entry.path;
+    entry.type = m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")).comment();
+    entry.created = generalDateText(creationTime(info), m_locale);
+    return entry;
+}
+
+QDateTime FileQuery::creationTime(const QFileInfo &info) {
+    // Where the file system keeps no birth time, the last change stands in for it.
+    const QDateTime born = info.birthTime();
+    return born.isValid() ? born : info.lastModified();
 }
 
 QString FileQuery::typeDescription(const QString &fileName) {

@@ -2,6 +2,8 @@
 
 #include "playlist/playlistentry.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QMimeDatabase>
@@ -15,8 +17,12 @@ class FileQuery {
 public:
     // The row for the file at path (not checked), or nothing when no file is there.
     std::optional<PlaylistEntry> entryFor(const QString &path);
+    // The row for the folder at path: name, path, type and creation time, no size; or nothing
+    // when no folder is there.
+    std::optional<PlaylistEntry> folderEntryFor(const QString &path);
 
 private:
+    static QDateTime creationTime(const QFileInfo &info);
     QString typeDescription(const QString &fileName);
 
     QMimeDatabase m_mimeDatabase;

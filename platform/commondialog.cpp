@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -30,13 +31,22 @@ int CommonDialog::ShowOpen() {
 }
 
 void CommonDialog::ShowSave() {
-    const QString chosen = m_backend.showSave(request());
-    if (!chosen.isEmpty())
-        FileName = chosen;
+    const SaveChoice chosen = m_backend.showSave(request());
+    if (chosen.path.isEmpty())
+        return;
+    FileName = chosen.path;
+    if (!QFileInfo(FileName).fileName().contains(QLatin1Char('.')))
+        FileName += filterExtension(Filter, chosen.filterIndex);
 }
 
 FileDialogRequest CommonDialog::request() const {
     return {FileName, Filter, Flags};
+}
+
+QString filterExtension(const QString &filter, int index) {
+    static const QRegularExpression oneExtension(QStringLiteral("^\\*(\\.[^*?;.]+)$"));
+    const QString pattern = filter.section(QLatin1Char('|'), 2 * index + 1, 2 * index + 1);
+    return oneExtension.match(pattern).captured(1);
 }
 
 int selectionTextLength(const QStringList &paths, const CodePage &codePage) {

@@ -12,6 +12,13 @@ struct FileDialogRequest {
     int flags = 0;
 };
 
+// What the user chose in the save dialog: the path, and the filter entry (0-based) it was chosen
+// under.
+struct SaveChoice {
+    QString path;
+    int filterIndex = 0;
+};
+
 // The operating system's file dialog. Tests replace it with a scripted fake.
 class FileDialogBackend {
 public:
@@ -19,7 +26,7 @@ public:
     // Full paths of the chosen files in the dialog's order; empty when the user cancelled.
     virtual QStringList showOpen(const FileDialogRequest &request) = 0;
     // The chosen path; empty when the user cancelled.
-    virtual QString showSave(const FileDialogRequest &request) = 0;
+    virtual SaveChoice showSave(const FileDialogRequest &request) = 0;
 };
 
 // The shared file dialog `cd` of the main window: commands set its fields, show it and read
@@ -42,6 +49,7 @@ public:
     // Returns 0, or BufferTooSmallError (then FileName is left as it was). Selection is empty
     // unless files were chosen.
     [[nodiscard]] int ShowOpen();
+    // A name chosen without an extension gets the extension of the chosen filter entry.
     void ShowSave();
 
 private:
@@ -50,6 +58,10 @@ private:
     FileDialogBackend &m_backend;
     const CodePage &m_codePage;
 };
+
+// The extension (".pls") of the filter entry (0-based) whose pattern is one "*.ext", or an empty
+// text.
+QString filterExtension(const QString &filter, int index);
 
 // Bytes that the selection takes in the dialog's single-text form (one path; or the folder,
 // then a blank and a name per file), the terminating zero included.

@@ -39,12 +39,21 @@ QStringList QtFileDialog::showOpen(const FileDialogRequest &request) {
     return runDialog(dialog, request);
 }
 
-QString QtFileDialog::showSave(const FileDialogRequest &request) {
+SaveChoice QtFileDialog::showSave(const FileDialogRequest &request) {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!(request.flags & CommonDialog::OverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The dialog adds the chosen filter's extension itself, so that its overwrite prompt asks
+    // about the file that will be written.
+    const auto chosenFilter = [&dialog] {
+        return int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] {
+        dialog.setDefaultSuffix(filterExtension(request.filter, chosenFilter()).mid(1));
+    });
+    dialog.setDefaultSuffix(filterExtension(request.filter, 0).mid(1));
     const QStringList chosen = runDialog(dialog, request);
-    return chosen.value(0);
+    return {chosen.value(0), chosenFilter()};
 }

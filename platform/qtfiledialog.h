@@ -6,5 +6,5 @@
 class QtFileDialog : public FileDialogBackend {
 public:
     QStringList showOpen(const FileDialogRequest &request) override;
-    QString showSave(const FileDialogRequest &request) override;
+    SaveChoice showSave(const FileDialogRequest &request) override;
 };

@@ -27,6 +27,7 @@ void newList(frmmain &form) {
     form.setListName(AppTexts::newListName());
     form.updaterowcommands();
     form.saved = false;
+    form.edited = false;
     form.showcount();
 }
 

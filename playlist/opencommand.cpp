@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "platform/platform.h"
+#include "playlist/lifecyclecommands.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlisttexts.h"
 
@@ -13,7 +14,7 @@ namespace {
 // message).
 QString chooseFile(frmmain &form) {
     CommonDialog &cd = form.cd;
-    cd.Filter = PlaylistTexts::dialogFilter();
+    cd.Filter = PlaylistTexts::openFilter();
     MessageBoxes &messages = *form.platform().messageBoxes;
     if (cd.ShowOpen() == CommonDialog::BufferTooSmallError) {
         messages.showMessage(&form, PlaylistTexts::selectionTooLong(), AppTexts::title(),
@@ -40,18 +41,28 @@ void openList(frmmain &form) {
 }
 
 void openPlaylist(frmmain &form, const QString &path) {
-    Result<std::vector<PlaylistEntry>> loaded = loadPlaylistFile(path, form.platform().codePage);
+    // Asked before the file is read, so that a Yes which saves into the very file being opened
+    // opens what was saved.
+    if (form.edited && !mayDiscardList(form))
+        return;
+    MessageBoxes &messages = *form.platform().messageBoxes;
+    Result<LoadedPlaylist> loaded = loadPlaylistFile(path);
     if (!loaded.ok()) {
         // The described refusal of a file without the PLS header carries no icon.
         const MessageIcon icon =
             loaded.error() == PlaylistTexts::notPls() ? MessageIcon::None : MessageIcon::Warning;
-        form.platform().messageBoxes->showMessage(&form, loaded.error(), AppTexts::title(), icon);
+        messages.showMessage(&form, loaded.error(), AppTexts::title(), icon);
         return;
     }
-    std::vector<PlaylistEntry> rows = std::move(loaded).value();
-    form.insertpos = int(rows.size()) + 1;
-    form.model().replaceEntries(std::move(rows));
+    LoadedPlaylist playlist = std::move(loaded).value();
+    form.insertpos = int(playlist.rows.size()) + 1;
+    form.model().replaceEntries(std::move(playlist.rows));
     form.setListName(path);
     form.showcount();
     form.updaterowcommands();
+    form.edited = false;
+    if (playlist.missingCount > 0)
+        messages.showMessage(
+            &form, PlaylistTexts::missingEntries(playlist.missingCount, playlist.firstMissing),
+            AppTexts::title(), MessageIcon::Warning);
 }

@@ -10,10 +10,23 @@ inline constexpr int MaxRows = 32767;
 // beyond them goes after `checked`, with a default, so that rows built from their cells alone
 // keep working.
 struct PlaylistEntry {
+    // What the entry names. A missing file keeps its row (name and path only) so that the list
+    // loses nothing and can be repaired; an address is kept as written.
+    enum class Kind { File, Missing, Folder, Address };
+
     QString name;
     QString size;
     QString path;
     QString type;
     QString created;
     bool checked = false;
+    Kind kind = Kind::File;
+    // The title and the length in seconds (-1: unknown) that the playlist file gave the entry.
+    QString title{};
+    int length = -1;
+    // The playlist file named the entry relative to its own folder; path still holds the
+    // absolute path, and a save writes it relative again where it can.
+    bool relative = false;
+
+    bool isLocal() const { return kind != Kind::Address; }
 };

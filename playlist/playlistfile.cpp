@@ -8,20 +8,26 @@
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
-Result<QStringList> readPaths(PlaylistFormat format, const QString &text, const QString &list) {
-    switch (format) {
-    case PlaylistFormat::Pls:
-        return readPlsPaths(text, list);
-    case PlaylistFormat::Ram:
-        return readRamPaths(text, list);
-    default:
-        return readM3uPaths(text, list);
-    }
+// The path a file: URI names, escapes decoded, or nothing for any other location.
+std::optional<QString> fileUriPath(const QString &location) {
+    static const QRegularExpression fileUri(QStringLiteral("^file:(?://(?:localhost(?=/))?)?"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = fileUri.match(location);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QUrl::fromPercentEncoding(location.mid(match.capturedEnd()).toUtf8());
+}
+
+bool isAddress(const QString &location) {
+    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+://"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return scheme.match(location).hasMatch();
 }
 
 Result<QByteArray> readPlaylistBytes(const QString &path) {
@@ -41,32 +47,71 @@ Result<QByteArray> readPlaylistBytes(const QString &path) {
 
 } // namespace
 
-Result<std::vector<PlaylistEntry>> loadPlaylistFile(const QString &path, const CodePage &codePage) {
+ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
+    ResolvedEntry resolved{entry.location, false, false, entry.title, entry.length};
+    if (std::optional<QString> local = fileUriPath(entry.location))
+        resolved.path = *local;
+    else if (isAddress(entry.location))
+        resolved.address = true;
+    if (!resolved.address) {
+        // Relative entries were relative to the playlist's folder wherever it was made.
+        resolved.relative = QDir::isRelativePath(resolved.path);
+        resolved.path = QDir::cleanPath(listFolder.absoluteFilePath(resolved.path));
+    }
+    return resolved;
+}
+
+PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
+    PlaylistEntry row;
+    if (entry.address) {
+        row.name = QUrl(entry.path).fileName();
+        if (row.name.isEmpty())
+            row.name = entry.path;
+        row.path = entry.path;
+        row.kind = PlaylistEntry::Kind::Address;
+    } else if (std::optional<PlaylistEntry> file = query.entryFor(entry.path)) {
+        row = std::move(*file);
+    } else if (std::optional<PlaylistEntry> folder = query.folderEntryFor(entry.path)) {
+        row = std::move(*folder);
+        row.kind = PlaylistEntry::Kind::Folder;
+    } else {
+        row.name = QFileInfo(entry.path).fileName();
+        row.path = entry.path;
+        row.kind = PlaylistEntry::Kind::Missing;
+    }
+    row.title = entry.title;
+    row.length = entry.length;
+    row.relative = entry.relative;
+    return row;
+}
+
+Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
     const std::optional<PlaylistFormat> format = formatOf(path);
-    if (!format || *format == PlaylistFormat::Asx)
+    if (!format)
         return Failure{PlaylistTexts::cannotOpenFormat(path)};
     const Result<QByteArray> bytes = readPlaylistBytes(path);
     if (!bytes.ok())
         return Failure{bytes.error()};
 
-    const QString text =
-        decodePlaylistText(bytes.value(), codePage, *format == PlaylistFormat::M3u8);
-    const Result<QStringList> entries = readPaths(*format, text, path);
+    const QString text = decodePlaylistText(bytes.value(), isAlwaysUtf8(*format));
+    const Result<std::vector<ListedEntry>> entries = readPlaylistEntries(*format, text, path);
     if (!entries.ok())
         return Failure{entries.error()};
 
     const QDir folder = QFileInfo(path).absoluteDir();
     FileQuery query;
-    std::vector<PlaylistEntry> rows;
-    rows.reserve(size_t(entries.value().size()));
-    for (const QString &entry : entries.value()) {
-        const QString mediaPath = QDir::isRelativePath(entry) ? folder.filePath(entry) : entry;
-        std::optional<PlaylistEntry> row = query.entryFor(mediaPath);
-        if (!row)
-            return Failure{PlaylistTexts::missingMediaFile(path, mediaPath)};
-        rows.push_back(std::move(*row));
+    LoadedPlaylist loaded;
+    loaded.rows.reserve(entries.value().size());
+    for (const ListedEntry &entry : entries.value()) {
+        PlaylistEntry row = rowFor(resolveEntry(entry, folder), query);
+        // ASX gives every entry a title, the file's name where it has none of its own.
+        if (*format == PlaylistFormat::Asx && row.title == row.name)
+            row.title.clear();
+        if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
+            loaded.firstMissing << row.path;
+        loaded.rows.push_back(std::move(row));
     }
-    return rows;
+    return loaded;
 }
 
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,

@@ -16,5 +16,12 @@ std::optional<PlaylistFormat> formatOf(const QString &path) {
         return PlaylistFormat::Ram;
     if (extension == QLatin1String("asx"))
         return PlaylistFormat::Asx;
+    if (extension == QLatin1String("xspf"))
+        return PlaylistFormat::Xspf;
     return std::nullopt;
+}
+
+bool isAlwaysUtf8(PlaylistFormat format) {
+    return format == PlaylistFormat::M3u8 || format == PlaylistFormat::Asx ||
+           format == PlaylistFormat::Xspf;
 }

@@ -11,7 +11,9 @@ enum class PlaylistFormat {
     // M3U under its own extension: always UTF-8, whatever the system's character set.
     M3u8,
     Ram,
+    // ASX and XSPF are XML, and always UTF-8.
     Asx,
+    Xspf,
 };
 
 // The text after the last "." of the whole path, in lower case; the whole path when it has
@@ -20,3 +22,6 @@ QString extensionOf(const QString &path);
 
 // The format that the path's extension selects, or nothing.
 std::optional<PlaylistFormat> formatOf(const QString &path);
+
+// Whether the format's text is UTF-8 whatever the character set asked for.
+bool isAlwaysUtf8(PlaylistFormat format);

@@ -16,8 +16,17 @@ QString shortened(const QString &text) {
     return text.left(head) + QChar(0x2026) + text.mid(tail);
 }
 
-QString dialogFilter() {
-    return QStringLiteral("Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram");
+QString openFilter() {
+    return QStringLiteral(
+        "所有列表文件(*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf)|"
+        "*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf|"
+        "Pls文件(*.pls)|*.pls|M3u文件(*.m3u;*.m3u8)|*.m3u;*.m3u8|Ram文件(*.ram)|*.ram|"
+        "Asx文件(*.asx)|*.asx|Xspf文件(*.xspf)|*.xspf");
+}
+
+QString saveFilter() {
+    return QStringLiteral("Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram|"
+                          "M3u8文件(*.m3u8)|*.m3u8|Xspf文件(*.xspf)|*.xspf");
 }
 
 QString unsavedQuestion() {
@@ -28,8 +37,17 @@ QString notPls() {
     return QStringLiteral("此文件不是有效的PLS文件！");
 }
 
+QString notAsx() {
+    return QStringLiteral("此文件不是有效的ASX文件！");
+}
+
+QString notXspf() {
+    return QStringLiteral("此文件不是有效的XSPF文件！");
+}
+
 QString unknownExtension(const QString &target) {
-    return QStringLiteral("无法保存“%1”：列表文件的扩展名必须是 .pls、.m3u、.ram 或 .asx。")
+    return QStringLiteral(
+               "无法保存“%1”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。")
         .arg(shortened(target));
 }
 
@@ -61,23 +79,9 @@ QString tooLarge(const QString &list, qint64 maxMiB) {
 }
 
 QString cannotOpenFormat(const QString &list) {
-    return QStringLiteral("无法打开“%1”：只能打开扩展名为 .pls、.m3u、.m3u8 或 .ram 的列表文件。")
+    return QStringLiteral("无法打开“%1”：只能打开扩展名为 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf "
+                          "的列表文件。")
         .arg(shortened(list));
-}
-
-QString missingMediaFile(const QString &list, const QString &mediaPath) {
-    return QStringLiteral("找不到节目文件“%1”，列表“%2”没有打开。")
-        .arg(shortened(mediaPath), shortened(list));
-}
-
-QString missingPlsEntry(const QString &list, int number) {
-    return QStringLiteral("列表文件“%1”缺少第%2项（File%2）的文件路径，列表没有打开。")
-        .arg(shortened(list), QString::number(number));
-}
-
-QString blankLine(const QString &list, int lineNumber) {
-    return QStringLiteral("列表文件“%1”的第%2行没有文件路径，列表没有打开。")
-        .arg(shortened(list), QString::number(lineNumber));
 }
 
 QString tooManyEntries(const QString &list, qsizetype count, int maximum) {
@@ -91,6 +95,39 @@ QString notOneFile() {
 
 QString selectionTooLong() {
     return QStringLiteral("所选列表文件的路径太长，无法打开。");
+}
+
+QString missingEntries(int count, const QStringList &firstPaths) {
+    QString text = QStringLiteral("列表中有%1个节目文件找不到，它们以灰色显示，可用“编辑”菜单的"
+                                  "“删除无效项”或“重新定位…”修复：")
+                       .arg(count);
+    for (const QString &path : firstPaths)
+        text += QLatin1Char('\n') + shortened(path);
+    if (count > firstPaths.size())
+        text += QStringLiteral("\n……");
+    return text;
+}
+
+QString notFoundTip() {
+    return QStringLiteral("找不到此文件");
+}
+
+QString titleTip(const QString &title) {
+    return QStringLiteral("标题：") + title;
+}
+
+QString lengthTip(int seconds) {
+    return QStringLiteral("时长：%1:%2")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString nothingMissing() {
+    return QStringLiteral("列表中没有找不到的节目文件。");
+}
+
+QString relocated(int found, int stillMissing) {
+    return QStringLiteral("找到了%1个节目文件，还有%2个找不到。").arg(found).arg(stillMissing);
 }
 
 } // namespace PlaylistTexts

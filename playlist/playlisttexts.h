@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The user texts of the playlist commands: the dialog filter, the question and every message.
 // A path or text quoted in a message is shortened in the middle, so every message box fits the
@@ -11,10 +12,14 @@ namespace PlaylistTexts {
 inline constexpr int MaxQuoted = 120;
 QString shortened(const QString &text);
 
-// The filter of the open and save dialogs: PLS, M3U and RAM files.
-QString dialogFilter();
+// The filter of the open dialog: every playlist it reads first, then each format.
+QString openFilter();
+// The filter of the save dialogs: PLS, M3U and RAM files first, then M3U8 and XSPF.
+QString saveFilter();
 QString unsavedQuestion();
 QString notPls();
+QString notAsx();
+QString notXspf();
 
 // Saving: each names the file that was not written.
 QString unknownExtension(const QString &target);
@@ -27,11 +32,20 @@ QString readFailed(const QString &list, const QString &reason);
 QString notRegularFile(const QString &list);
 QString tooLarge(const QString &list, qint64 maxMiB);
 QString cannotOpenFormat(const QString &list);
-QString missingMediaFile(const QString &list, const QString &mediaPath);
-QString missingPlsEntry(const QString &list, int number);
-QString blankLine(const QString &list, int lineNumber);
 QString tooManyEntries(const QString &list, qsizetype count, int maximum);
 QString notOneFile();
 QString selectionTooLong();
+
+// After a list opened: how many of its entries were not found, and the first of them.
+QString missingEntries(int count, const QStringList &firstPaths);
+// The tooltip of a row whose file was not found.
+QString notFoundTip();
+// The tooltip lines of a row's title and of its length in seconds.
+QString titleTip(const QString &title);
+QString lengthTip(int seconds);
+
+// Repairing a list.
+QString nothingMissing();
+QString relocated(int found, int stillMissing);
 
 } // namespace PlaylistTexts

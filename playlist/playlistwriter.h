@@ -11,8 +11,16 @@
 class CodePage;
 
 // Every row, in order, in the format that the target's extension selects: lines ended by CR LF,
-// text in the given character set (UTF-8 for .m3u8), no byte-order mark. Refused with a message
-// naming the target: an extension that selects no format, a path with a line break, a character
-// the character set cannot hold.
+// no byte-order mark, text in the given character set (UTF-8 for .m3u8, ASX and XSPF).
+//
+// A row is written as the file gave it: an address as it stands, an entry that was relative
+// relative to the target's folder when it lies in or below it, a title and a length in every
+// format that holds them. A path that players would take for a URI or cut short ("#", "?", "%"
+// and two hex digits) is written as a percent-encoded file:// URI; RAM writes "file://" and the
+// path escaped where a URI needs it. A row without a title, a length or a relative origin, and
+// with an ordinary path, is written exactly as it always was.
+//
+// Refused with a message naming the target: an extension that selects no format, a path with a
+// line break, a character the character set cannot hold.
 Result<QByteArray> encodePlaylist(const QString &target, const std::vector<PlaylistEntry> &rows,
                                   const CodePage &codePage);

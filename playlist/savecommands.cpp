@@ -13,7 +13,7 @@ namespace {
 // returns the dialog's file name, which is the preset when the user cancelled.
 QString askSaveTarget(frmmain &form, const QString &initialName) {
     CommonDialog &cd = form.cd;
-    cd.Filter = PlaylistTexts::dialogFilter();
+    cd.Filter = PlaylistTexts::saveFilter();
     cd.FileName = initialName;
     cd.Flags = CommonDialog::OverwritePrompt;
     cd.ShowSave();
@@ -23,8 +23,10 @@ QString askSaveTarget(frmmain &form, const QString &initialName) {
 } // namespace
 
 bool WritePlaylist(frmmain &form, const QString &target) {
+    // A path in a playlist is the bytes of its file name, and Linux names files in UTF-8
+    // whatever the locale.
     const Result<void> written =
-        savePlaylistFile(target, form.model().entries(), form.platform().codePage);
+        savePlaylistFile(target, form.model().entries(), CodePage("UTF-8"));
     if (written.ok())
         return true;
     form.platform().messageBoxes->showMessage(&form, written.error(), AppTexts::title(),
@@ -46,6 +48,7 @@ void saveList(frmmain &form) {
         return;
     form.setListName(target);
     form.saved = true;
+    form.edited = false;
 }
 
 void saveListAs(frmmain &form) {

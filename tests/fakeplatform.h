@@ -26,6 +26,8 @@ class FakeFileDialog : public FileDialogBackend {
 public:
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAnswers;
+    // The filter entry of each save answer; the first entry where none is scripted.
+    std::deque<int> saveFilters;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
 
@@ -34,9 +36,10 @@ public:
         return nextAnswer(openAnswers, "open dialog shown without a scripted answer");
     }
 
-    QString showSave(const FileDialogRequest &request) override {
+    SaveChoice showSave(const FileDialogRequest &request) override {
         saveRequests << request;
-        return nextAnswer(saveAnswers, "save dialog shown without a scripted answer");
+        const int filter = saveFilters.empty() ? 0 : nextAnswer(saveFilters, "");
+        return {nextAnswer(saveAnswers, "save dialog shown without a scripted answer"), filter};
     }
 };
 

@@ -148,10 +148,12 @@ void TestFileSafety::openRefusesWhatIsNoPlaylistFile() {
 
     m_fakes->fileDialog->openAnswers.push_back({m_song});
     trigger("muneditadd");
+    // The added row is asked about first; No would discard it, but a refused file replaces nothing.
+    m_fakes->messageBoxes->answers = {MessageAnswer::No};
     open(path);
 
-    QCOMPARE(m_fakes->messageBoxes->shown.size(), 1);
-    const QString text = m_fakes->messageBoxes->shown.first().text;
+    QCOMPARE(m_fakes->messageBoxes->shown.size(), 2);
+    const QString text = m_fakes->messageBoxes->shown.last().text;
     QVERIFY2(text.contains(message) && text.contains(path), qPrintable(text));
     QCOMPARE(paths(), QStringList{m_song});
     QCOMPARE(m_form->listname, u"新列表"_s);

@@ -87,7 +87,8 @@ void TestFrmmain::startupState() {
         "文件=munfilenew:新建 munfileopen:打开 munfilesave:保存 munfilesaveas:另存为 q: "
         "munfileexit:退出",
         "编辑=muneditadd:加入 muneditdelete:删除 w: muneditgoon:上移 muneditgodown:下移 e: "
-        "muneditselectall:全选 muneditselectunall:反选 muneditselectclear:清除",
+        "muneditselectall:全选 muneditselectunall:反选 muneditselectclear:清除 r: "
+        "muneditremovemissing:删除无效项 muneditrelocate:重新定位…",
         "工具=muntoopfind:搜索本机",
         "帮助=munhelpzn:指南 munhelpfaq:FAQ yh: munhelpemail:给我发E_mail "
         "munhelpgoweb:访问我的网站 g: munhelpabut:关于"};

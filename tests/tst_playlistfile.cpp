@@ -1,340 +1,664 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "fakeplatform.h"
-#include "media/filequery.h"
 #include "platform/codepage.h"
-#include "playlist/playlistfile.h"
+#include "playlist/playlistreader.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/relocation.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
-const QString NewList = QStringLiteral("新列表");
-const QString Filter = "Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram";
-const QString Question = QStringLiteral("列表文件没有保存，是否保存它？");
+using Kind = PlaylistEntry::Kind;
+using Rows = std::vector<PlaylistEntry>;
+using Entries = QList<ListedEntry>;
 
-// A playlist file and its rows, paths joined by "|". "@" stands for the test's folder; rows
-// read from a file are relative to it.
-struct Case {
-    QString list;
-    QByteArray bytes; // null: not compared (a refusal, or a list written and read back)
-    QString rows{};
-    QString error{}; // a part of the message
-    QByteArray charset = "UTF-8";
+// What the table keeps of an entry that a playlist named.
+struct Row {
+    Kind kind;
+    QString path, title{};
+    int length = -1;
+    bool relative = false;
+    auto tied() const { return std::tie(kind, path, title, length, relative); }
+    bool operator==(const Row &other) const { return tied() == other.tied(); }
 };
+char *toString(const Row &r) {
+    return QTest::toString(std::tuple(int(r.kind), r.path, r.title, r.length, r.relative));
+}
+bool operator==(const ListedEntry &a, const ListedEntry &b) {
+    return std::tie(a.location, a.title, a.length) == std::tie(b.location, b.title, b.length);
+}
+char *toString(const ListedEntry &e) {
+    return QTest::toString(std::tuple(e.location, e.title, e.length));
+}
 
-// A File command given to a prepared document, with the user's answers.
+// The document as the user sees it; of a closed window, only that it closed.
+struct State {
+    QString listname, caption, count;
+    bool rowCommands = false, saved = false, edited = false, closed = false;
+    auto tied() const {
+        return std::tie(listname, caption, count, rowCommands, saved, edited, closed);
+    }
+    bool operator==(const State &other) const { return tied() == other.tied(); }
+};
+char *toString(const State &s) {
+    return QTest::toString(
+        std::tuple(s.listname, s.caption, s.count, s.rowCommands, s.saved, s.edited, s.closed));
+}
+
+// The document before the command, made by the real commands: a fresh empty list; a.mp3 added;
+// that saved as own.m3u; l.m3u opened; that with b.mp3 added, or with every row checked.
+enum Start { Empty, Unnamed, Saved, Opened, Edited, Checked };
+
+// A File command on a prepared document, the user's answers, and what it must leave.
 struct Command {
-    QString command;    // the menu item, or "close box"
-    QString setup;      // see prepare()
-    int answer;         // to the question; -1: no question
-    QStringList dialog; // the file dialog's answers (Open: the one selection)
-    QString written{};  // the file that gets the table
-    QString after{};    // the state after; empty: unchanged
-    QString message{};  // shown after the question
+    const char *item; // nullptr: the window's close box
+    Start start;
+    std::optional<MessageAnswer> answer; // to the unsaved-list question; none: not asked
+    QStringList open, save;              // the dialogs' answers; "": cancelled
+    std::optional<State> after;          // none: as before
+    QString written{};                   // the one file written, with these bytes
+    QByteArray bytes{};
+    QString message{}; // a part of the one message after the question
     MessageIcon icon = MessageIcon::Warning;
+    int filter = 0; // the entry chosen in the save dialog
 };
 
-class tst_PlaylistFile : public QObject {
+PlaylistEntry entry(const QString &path, Kind kind = Kind::File, const QString &title = {},
+                    int length = -1, bool relative = false) {
+    PlaylistEntry row;
+    row.name = path.section(QRegularExpression("[/\\\\]"), -1);
+    row.path = path;
+    std::tie(row.kind, row.title, row.length, row.relative) =
+        std::tuple(kind, title, length, relative);
+    return row;
+}
+
+QByteArray asxEntry(const QByteArray &title, const QByteArray &path, const QByteArray &clock = {}) {
+    const QByteArray duration = clock.isEmpty() ? "" : "<Duration value = \"" + clock + "\" />\r\n";
+    return "<Entry>\r\n<Title >" + title + "</Title>\r\n" + duration +
+           "<Param Name = \"SourceURL\" Value = \"" + path + "\" />\r\n<Ref href = \"" + path +
+           "\"/>\r\n</Entry>\r\n";
+}
+const QByteArray AsxStart = "<Asx Version = \"3.0\" > \r\n", AsxEnd = "</Asx>\r\n";
+const QByteArray XspfStart =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<playlist version=\"1\" "
+    "xmlns=\"http://xspf.org/ns/0/\">\r\n  <trackList>\r\n";
+const QByteArray XspfEnd = "  </trackList>\r\n</playlist>\r\n";
+QByteArray xspfTrack(const QByteArray &location, const QByteArray &more = {}) {
+    return "    <track>\r\n      <location>" + location + "</location>\r\n" + more +
+           "    </track>\r\n";
+}
+
+class TestPlaylistFile : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_root;
+    QString m_work; // the media files and lists of one test, made afresh for each
     std::unique_ptr<FakePlatform> m_fake;
     std::unique_ptr<frmmain> m_form;
-    // A path of well over 255 bytes.
-    const QString m_long = QString(80, u'长') + u'/' + QString(80, u'歌') + QStringLiteral(".mp3");
 
-    // A name relative to the test's folder; empty and "新列表" stay as they are.
-    QString path(const QString &name) const {
-        return name.isEmpty() || name == NewList ? name : m_dir->filePath(name);
-    }
-    void trigger(const QString &name) { m_form->findChild<QAction *>(name)->trigger(); }
-
+    QString at(const QString &name) const { return m_work + '/' + name; }
+    QByteArray bytesAt(const QString &name) const { return at(name).toUtf8(); }
     void write(const QString &name, const QByteArray &bytes) const {
-        QFile file(path(name));
+        QFile file(at(name));
         QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
                 file.write(bytes) == bytes.size());
     }
-
-    // "unnamed" as init leaves it; "saved": saved into own.m3u; "named": l.m3u opened.
-    void prepare(const QString &setup) {
-        m_fake->fileDialog->saveAnswers = {path(QStringLiteral("own.m3u"))};
-        m_fake->fileDialog->openAnswers = {{path(QStringLiteral("l.m3u"))}};
-        if (setup != QLatin1String("unnamed"))
-            trigger(setup == QLatin1String("saved") ? "munfilesave" : "munfileopen");
-        *m_fake->fileDialog = {};
+    QByteArray read(const QString &path) const {
+        QFile file(QDir(m_work).absoluteFilePath(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
     }
-
-    // The document as the user sees it, paths relative to the test's folder.
-    QString state() const {
-        QStringList rows;
-        for (int row = 0; row < m_form->model().rowCount(); ++row)
-            rows << m_form->model().entry(row).path;
-        const QString count = m_form->findChild<QLabel *>(QStringLiteral("countPanel"))->text();
-        return QStringLiteral("%1 | %2 | %3 | %4 | %5 | delete %6 | %7")
-            .arg(rows.join(u' '), m_form->listname, m_form->windowTitle(), count,
-                 QString::number(m_form->insertpos),
-                 m_form->muneditdelete->isEnabled() ? "on" : "off",
-                 m_form->saved ? "saved" : "unsaved")
-            .remove(m_dir->path() + u'/');
+    void trigger(const char *item) { m_form->findChild<QAction *>(item)->trigger(); }
+    void open(const QString &name) {
+        m_fake->fileDialog->openAnswers.push_back({at(name)});
+        trigger("munfileopen");
     }
-
+    void saveAs(const QString &name) {
+        m_fake->fileDialog->saveAnswers.push_back(at(name));
+        trigger("munfilesaveas");
+    }
+    QList<Row> rows() const {
+        QList<Row> result;
+        for (const PlaylistEntry &e : m_form->model().entries())
+            result << Row{e.kind, e.path, e.title, e.length, e.relative};
+        return result;
+    }
+    State state() const {
+        if (!m_form->isVisible())
+            return {{}, {}, {}, false, false, false, true};
+        const QString count = m_form->findChild<QLabel *>("countPanel")->text();
+        return {m_form->listname, m_form->windowTitle(), count, m_form->muneditdelete->isEnabled(),
+                m_form->saved,    m_form->edited};
+    }
+    State named(const QString &name, int rows, bool saved, bool edited = false) const {
+        const QString count = QString("共有%1个节目文件！").arg(rows);
+        return {at(name), "VantrelV 1.0 --- " + at(name), count, rows > 0, saved, edited};
+    }
     QMap<QString, QByteArray> files() const {
         QMap<QString, QByteArray> result;
-        QDirIterator it(m_dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator it(m_work, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            QFile file(it.next());
-            result[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+            const QString path = it.next();
+            result[path] = read(path);
         }
         return result;
     }
+    void prepare(Start start);
 
 private Q_SLOTS:
-    void init() {
-        m_form.reset(); // before the platform and the folder it uses
-        m_dir = std::make_unique<QTemporaryDir>();
-        // Media files, and lists for Open: old.pls is no PLS file.
-        for (const QString &name :
-             QStringList{"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "#x; y=1.mp3", "\"q.mp3'", m_long,
-                         "old.txt", "old.pls"})
-            write(name, "old");
-        write(QStringLiteral("l.m3u"), "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
-        write(QStringLiteral("missing.m3u"), "a.mp3\r\nnone.mp3\r\n");
-        m_fake = std::make_unique<FakePlatform>();
-        m_form = std::make_unique<frmmain>(m_fake->platform);
-        new QAbstractItemModelTester(&m_form->model(), m_form.get());
-        m_form->show();
-        m_fake->fileDialog->openAnswers = {{path("b.mp3"), path("a.mp3")}};
-        trigger("muneditadd");
-    }
-
-    void file_data();
-    void file();
-    void document_data();
-    void document();
+    void initTestCase() { m_work = m_root.filePath("work"); }
+    void init();
+    void writerGivesTheseBytes_data();
+    void writerGivesTheseBytes();
+    void readerGivesTheseEntries_data();
+    void readerGivesTheseEntries();
+    void openThenSaveAsKeepsEveryEntry_data();
+    void openThenSaveAsKeepsEveryEntry();
+    void openNamesTheFirstMissingEntries();
+    void fullTable();
+    void documentCommands_data();
+    void documentCommands();
+    void relocationTakesTheNearestFile_data();
+    void relocationTakesTheNearestFile();
+    void repairCommands();
 };
 
-void tst_PlaylistFile::document_data() {
+void TestPlaylistFile::init() {
+    m_form.reset(); // before the platform and the folder it uses
+    QVERIFY(QDir(m_work).removeRecursively());
+    for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
+                             "literal%20name.mp3", "album/d.mp3"})
+        write(name, "id3");
+    m_fake = std::make_unique<FakePlatform>();
+    // Under a GB18030 locale too, playlists name files in UTF-8, as Linux does.
+    m_fake->platform.codePage = CodePage("GB18030");
+    m_form = std::make_unique<frmmain>(m_fake->platform);
+    new QAbstractItemModelTester(&m_form->model(), m_form.get());
+    m_form->show();
+}
+
+// The bytes written for rows, or the refusal.
+void TestPlaylistFile::writerGivesTheseBytes_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QByteArray>("charset");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    const auto row = [](const char *name, const QString &target, const Rows &rows,
+                        const QByteArray &bytes, const QByteArray &charset = "UTF-8",
+                        const QString &error = {}) {
+        QTest::newRow(name) << target << rows << charset << bytes << error;
+    };
+    // Check marks play no part.
+    Rows music{entry("C:\\Music\\a.mp3"), entry("C:\\Music\\b.mp3")};
+    music[1].checked = true;
+    const QByteArray pls = "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=C:\\Music\\b.mp3\r\n"
+                           "NumberOfEntries=2\r\nVersion=2\r\n";
+    row("pls, 86 bytes", "/l/l.pls", music, pls, "GBK");
+    row("pls, upper-case extension", "/l/List.PLS", music, pls);
+    row("m3u, 41 bytes", "/l/l.m3u", music, "#EXTM3U\r\nC:\\Music\\a.mp3\r\nC:\\Music\\b.mp3\r\n");
+    row("ram, 46 bytes", "/l/l.ram", music,
+        "file://C:\\Music\\a.mp3\r\nfile://C:\\Music\\b.mp3\r\n");
+    row("asx, reference quoted", "/l/l.asx", music,
+        AsxStart + asxEntry("a.mp3", "C:\\Music\\a.mp3") + asxEntry("b.mp3", "C:\\Music\\b.mp3") +
+            AsxEnd);
+    row("empty pls", "/l/l.pls", {}, "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n");
+    row("empty m3u", "/l/l.m3u", {}, "#EXTM3U\r\n");
+    row("empty ram", "/l/l.ram", {}, "");
+    row("empty asx", "/l/l.asx", {}, AsxStart + AsxEnd);
+    row("empty xspf", "/l/l.xspf", {}, XspfStart + XspfEnd);
+
+    const Rows song{entry("/音乐/歌.mp3")};
+    row("gbk code page", "/l/l.m3u", song, "#EXTM3U\r\n/\xd2\xf4\xc0\xd6/\xb8\xe8.mp3\r\n", "GBK");
+    row("m3u8 in utf-8 whatever the code page", "/l/l.m3u8", song,
+        "#EXTM3U\r\n/\xe9\x9f\xb3\xe4\xb9\x90/\xe6\xad\x8c.mp3\r\n", "GBK");
+    row("asx escaped", "/l/l.asx", {entry("/m/<&\">")},
+        AsxStart + asxEntry("&lt;&amp;&quot;&gt;", "/m/&lt;&amp;&quot;&gt;") + AsxEnd);
+
+    const Rows titled{entry("/m/a.mp3", Kind::File, "A & B", 205),
+                      entry("/m/b.mp3", Kind::File, {}, 61), entry("/m/c.mp3", Kind::Missing, "C")};
+    row("titles and lengths: m3u", "/l/l.m3u", titled,
+        "#EXTM3U\r\n#EXTINF:205,A & B\r\n/m/a.mp3\r\n#EXTINF:61,\r\n/m/b.mp3\r\n#EXTINF:-1,C\r\n"
+        "/m/c.mp3\r\n");
+    row("titles and lengths: asx", "/l/l.asx", titled,
+        AsxStart + asxEntry("A &amp; B", "/m/a.mp3", "00:03:25") +
+            asxEntry("b.mp3", "/m/b.mp3", "00:01:01") + asxEntry("C", "/m/c.mp3") + AsxEnd);
+    const Rows misread{entry("/m/track #1.mp3"), entry("/m/literal%20name.mp3"),
+                       entry("/m/why?.mp3"), entry("/m/100%.mp3")};
+    row("names players misread: m3u", "/l/l.m3u", misread,
+        "#EXTM3U\r\nfile:///m/track%20%231.mp3\r\nfile:///m/literal%2520name.mp3\r\n"
+        "file:///m/why%3F.mp3\r\n/m/100%.mp3\r\n");
+    row("names players misread: ram", "/l/l.ram", {misread[0], misread[3], entry("/m/é 'x'")},
+        "file:///m/track%20%231.mp3\r\nfile:///m/100%25.mp3\r\nfile:///m/%C3%A9%20'x'\r\n");
+
+    const Rows relative{entry("/m/a.mp3", Kind::File, {}, -1, true),
+                        entry("/m/sub/c.mp3", Kind::Folder, {}, -1, true),
+                        entry("/other/x.mp3", Kind::Missing, {}, -1, true),
+                        entry("/m/b.mp3"),
+                        entry("/m/x #1.mp3", Kind::File, {}, -1, true),
+                        entry("http://r.example/?a=1&b=2", Kind::Address)};
+    row("relative where it can be: m3u", "/m/l.m3u", relative,
+        "#EXTM3U\r\na.mp3\r\nsub/c.mp3\r\n/other/x.mp3\r\n/m/b.mp3\r\nfile:///m/x%20%231.mp3\r\n"
+        "http://r.example/?a=1&b=2\r\n");
+    const QString extensions = ".pls、.m3u、.m3u8、.ram、.asx 或 .xspf。";
+    row("refused: dotted folder", "/my.lists/new", song, {}, "UTF-8",
+        "无法保存“/my.lists/new”：列表文件的扩展名必须是 " + extensions);
+    row("refused: line feed", "/l/l.m3u", {entry("/m/a\nb.mp3")}, {}, "UTF-8",
+        "无法保存“/l/l.m3u”：路径“/m/a\nb.mp3”中含有换行符，不能写入列表文件。");
+    row("refused: not in gbk", "/l/l.pls", {entry("/m/🎵.mp3")}, {}, "GBK",
+        "无法保存“/l/l.pls”：路径“/m/🎵.mp3”中含有系统字符集不能表示的字符。");
+}
+
+void TestPlaylistFile::writerGivesTheseBytes() {
+    QFETCH(QString, target);
+    QFETCH(Rows, rows);
+    QFETCH(QByteArray, charset);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const Result<QByteArray> encoded = encodePlaylist(target, rows, CodePage(charset));
+    QCOMPARE(encoded.error(), error);
+    QCOMPARE(encoded.ok() ? encoded.value() : QByteArray(), bytes);
+}
+
+// The entries of a playlist text as written, or why the text is no playlist of its format.
+void TestPlaylistFile::readerGivesTheseEntries_data() {
+    QTest::addColumn<PlaylistFormat>("format");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("error");
+    const auto row = [](const char *name, PlaylistFormat format, const QString &text,
+                        const Entries &entries, const QString &error = {}) {
+        QTest::newRow(name) << format << text << entries << error;
+    };
+    row("pls: any case, lf, profile rules, beyond the count", PlaylistFormat::Pls,
+        "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
+        "FILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 4A\nFile3=\"q.mp3'\n"
+        "File4=#x; y=1.mp3\nFile5=x",
+        {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}});
+    row("pls: missing keys skipped, later sections unread", PlaylistFormat::Pls,
+        "[playlist]\nFile1=a.mp3\nNumberOfEntries=3\nFile3=c.mp3\n[other]\nFile2=b.mp3\n",
+        {{"a.mp3"}, {"c.mp3"}});
+    row("pls: no count, every file key", PlaylistFormat::Pls, "[playlist]\nFile1=a\nfile3=c\n",
+        {{"a"}, {"c"}});
+    row("m3u: extinf, comments, blanks, locations as written", PlaylistFormat::M3u,
+        "#EXTM3U\n#EXTINF:12,A, B\n  ../a.mp3\t\n\n# x\nc.mp3 \n#EXTINF:-1 tvg-id=\"1\",Radio\n"
+        "http://r.example/live\n#EXTINF:bad\nfile:///m/%E6%AD%8C.mp3",
+        {{"../a.mp3", "A, B", 12},
+         {"c.mp3"},
+         {"http://r.example/live", "Radio"},
+         {"file:///m/%E6%AD%8C.mp3"}});
+    row("m3u: no header, cr only, no last line end", PlaylistFormat::M3u, "a.mp3\rb.mp3",
+        {{"a.mp3"}, {"b.mp3"}});
+    row("ram: every line whole", PlaylistFormat::Ram,
+        "file://C:\\Music\\a.mp3\r\nrtsp://m.example/talk\n  b.mp3 \n\n",
+        {{"file://C:\\Music\\a.mp3"}, {"rtsp://m.example/talk"}, {"b.mp3"}});
+    row("asx as other programs write it", PlaylistFormat::Asx,
+        "<?xml version=\"1.0\"?>\n<!-- <Entry><Ref href=\"no.mp3\"/></Entry> -->\n"
+        "<ASX version=\"3.0\"><TITLE>List</TITLE>\n<ENTRY><TITLE>Song &amp; Co&#x21;</TITLE>"
+        "<DURATION VALUE=\"00:03:25.5\"/><REF HREF='a.mp3'/><Ref href=\"b.mp3\"/></ENTRY>\n"
+        "<entry><ref href=http://r.example/?a=1&b=2 /></entry>\n<Entry><Ref href = "
+        "C:\\Music\\a.mp3/></Entry><Entry><Title>no reference</Title></Entry></asx>",
+        {{"a.mp3", "Song & Co!", 205}, {"http://r.example/?a=1&b=2"}, {"C:\\Music\\a.mp3"}});
+    row("xspf", PlaylistFormat::Xspf,
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
+        "xmlns=\"http://xspf.org/ns/0/\"><title>List</title><trackList>\n<track><location>"
+        "file:///m/%E6%AD%8C.mp3</location><title>歌</title><duration>61500</duration></track>\n"
+        "<track><location>sub/my%20song.mp3</location></track><track><title>none</title></track>"
+        "<track><location>http://r.example/?a=1&amp;b=2</location></track></trackList>"
+        "</playlist>",
+        {{"file:///m/%E6%AD%8C.mp3", "歌", 62},
+         {"sub/my song.mp3"},
+         {"http://r.example/?a=1&b=2"}});
+    const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
+    const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
+    row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
+    row("pls: blank first line", PlaylistFormat::Pls, "\r\n[playlist]\r\n", {}, notPls);
+    row("pls: blanks around the header", PlaylistFormat::Pls, " [playlist]\t\r\n", {}, notPls);
+    row("pls: count above the table", PlaylistFormat::Pls,
+        "[playlist]\nNumberOfEntries=99999999999", {}, tooMany.arg("2147483647"));
+    row("m3u: more than the table holds", PlaylistFormat::M3u,
+        QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
+    row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
+    row("xspf: cut short", PlaylistFormat::Xspf, "<playlist><trackList>", {}, notXspf);
+    row("xspf: other xml", PlaylistFormat::Xspf, "<asx/>", {}, notXspf);
+}
+
+void TestPlaylistFile::readerGivesTheseEntries() {
+    QFETCH(PlaylistFormat, format);
+    QFETCH(QString, text);
+    QFETCH(Entries, entries);
+    QFETCH(QString, error);
+    const Result<std::vector<ListedEntry>> read = readPlaylistEntries(format, text, "l");
+    QCOMPARE(read.error(), error);
+    QCOMPARE(read.ok() ? Entries(read.value().cbegin(), read.value().cend()) : Entries(), entries);
+}
+
+// A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
+// rows, and saved in the list's own format gives backBytes.
+void TestPlaylistFile::openThenSaveAsKeepsEveryEntry_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<Row>>("rows");
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QByteArray>("copyBytes");
+    QTest::addColumn<QByteArray>("backBytes");
+    const auto row = [](const char *name, const QString &list, const QByteArray &bytes,
+                        const QList<Row> &rows, const QString &copy, const QByteArray &copyBytes,
+                        const QByteArray &backBytes) {
+        QTest::newRow(name) << list << bytes << rows << copy << copyBytes << backBytes;
+    };
+    const QByteArray w = m_work.toUtf8();
+
+    const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\nhttp://radio.example/live?a=1\r\n"
+                           "album\r\n" +
+                           w + "/b.mp3\r\n";
+    row("m3u: a missing file, a stream, a folder", "l.m3u", m3u,
+        {{Kind::File, at("a.mp3"), {}, -1, true},
+         {Kind::Missing, at("none.mp3"), {}, -1, true},
+         {Kind::Address, "http://radio.example/live?a=1"},
+         {Kind::Folder, at("album"), {}, -1, true},
+         {Kind::File, at("b.mp3")}},
+        "copy.m3u", m3u, m3u);
+    const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n";
+    row("ram: escapes, streams, plain lines", "l.ram", ram,
+        {{Kind::Missing, "/music/b c.mp3"},
+         {Kind::Address, "rtsp://media.example/talk"},
+         {Kind::File, at("a.mp3"), {}, -1, true}},
+        "copy.ram", ram, ram);
+    const auto pls = [](const QByteArray &first) {
+        return "[playlist]\r\nFile1=" + first +
+               "\r\nFile2=sub/c.mp3\r\nTitle2=Artist - Song\r\n"
+               "Length2=205\r\nFile3=http://radio.example/live\r\nTitle3=Radio\r\nFile4=none.mp3"
+               "\r\nNumberOfEntries=4\r\nVersion=2\r\n";
+    };
+    row("pls to m3u to pls: uris, titles, lengths, relative", "l.pls",
+        pls("file://localhost" + w + "/%E6%AD%8C.mp3"),
+        {{Kind::File, at("歌.mp3")},
+         {Kind::File, at("sub/c.mp3"), "Artist - Song", 205, true},
+         {Kind::Address, "http://radio.example/live", "Radio"},
+         {Kind::Missing, at("none.mp3"), {}, -1, true}},
+        "copy.m3u",
+        "#EXTM3U\r\n" + bytesAt("歌.mp3") +
+            "\r\n#EXTINF:205,Artist - Song\r\nsub/c.mp3\r\n"
+            "#EXTINF:-1,Radio\r\nhttp://radio.example/live\r\nnone.mp3\r\n",
+        pls(bytesAt("歌.mp3")));
+    const QByteArray titled = "#EXTM3U\r\n#EXTINF:61,歌\r\n歌.mp3\r\n#EXTINF:-1,Radio & News\r\n"
+                              "http://radio.example/live?a=1&b=2\r\nnone.mp3\r\nfile://" +
+                              w + "/literal%2520name.mp3\r\n";
+    row("m3u to xspf to m3u", "l.m3u", titled,
+        {{Kind::File, at("歌.mp3"), "歌", 61, true},
+         {Kind::Address, "http://radio.example/live?a=1&b=2", "Radio & News"},
+         {Kind::Missing, at("none.mp3"), {}, -1, true},
+         {Kind::File, at("literal%20name.mp3")}},
+        "copy.xspf",
+        XspfStart +
+            xspfTrack("歌.mp3", "      <title>歌</title>\r\n      <duration>61000</duration>\r\n") +
+            xspfTrack("http://radio.example/live?a=1&amp;b=2",
+                      "      <title>Radio &amp; News</title>\r\n") +
+            xspfTrack("none.mp3") + xspfTrack("file://" + w + "/literal%2520name.mp3") + XspfEnd,
+        titled);
+    row("gbk list from windows", "l.m3u", "#EXTM3U\r\n\xb8\xe8.mp3\r\n",
+        {{Kind::File, at("歌.mp3"), {}, -1, true}}, "copy.m3u", "#EXTM3U\r\n歌.mp3\r\n",
+        "#EXTM3U\r\n歌.mp3\r\n");
+    const QByteArray uri = "file://" + w + "/track%20%231.mp3";
+    const QByteArray asx = AsxStart + asxEntry("Song &amp; Co", "a.mp3") +
+                           asxEntry("none.mp3", "none.mp3") + asxEntry("track #1.mp3", uri) +
+                           AsxEnd;
+    row("asx of another program, names players misread", "l.asx",
+        "<ASX version=\"3.0\"><ENTRY><TITLE>Song &amp; Co</TITLE><REF HREF=\"a.mp3\"/></ENTRY>"
+        "<Entry><Ref href=\"none.mp3\"/><Title>none.mp3</Title></Entry><entry><ref href=\"" +
+            uri + "\"/></entry></ASX>",
+        {{Kind::File, at("a.mp3"), "Song & Co", -1, true},
+         {Kind::Missing, at("none.mp3"), {}, -1, true},
+         {Kind::File, at("track #1.mp3")}},
+        "copy.asx", asx, asx);
+}
+
+void TestPlaylistFile::openThenSaveAsKeepsEveryEntry() {
+    QFETCH(QString, list);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<Row>, rows);
+    QFETCH(QString, copy);
+    QFETCH(QByteArray, copyBytes);
+    QFETCH(QByteArray, backBytes);
+    write(list, bytes);
+    open(list);
+    QCOMPARE(this->rows(), rows);
+    saveAs(copy);
+    QCOMPARE(read(copy), copyBytes);
+    open(copy);
+    QCOMPARE(this->rows(), rows);
+    saveAs("back." + list.section('.', -1));
+    QCOMPARE(read("back." + list.section('.', -1)), backBytes);
+    // Each Open of a list with missing entries says so once.
+    const bool missing = std::any_of(rows.cbegin(), rows.cend(),
+                                     [](const Row &row) { return row.kind == Kind::Missing; });
+    QCOMPARE(m_fake->messageBoxes->shown.size(), missing ? 2 : 0);
+}
+
+void TestPlaylistFile::openNamesTheFirstMissingEntries() {
+    write("l.m3u", "#EXTM3U\r\n#EXTINF:205,Song\r\na.mp3\r\nn1\r\nn2\r\nn3\r\nn4\r\nn5\r\nn6\r\n");
+    open("l.m3u");
+    QCOMPARE(m_fake->messageBoxes->shown.size(), 1);
+    const ShownMessage &shown = m_fake->messageBoxes->shown.first();
+    const QStringList first{at("n1"), at("n2"), at("n3"), at("n4"), at("n5")};
+    QCOMPARE(shown.text, "列表中有6个节目文件找不到，它们以灰色显示，可用“编辑”菜单的“删除无效项”或"
+                         "“重新定位…”修复：\n" +
+                             first.join('\n') + "\n……");
+    QCOMPARE(shown.icon, MessageIcon::Warning);
+    QCOMPARE(state(), named("l.m3u", 7, false));
+    const PlaylistModel &model = m_form->model();
+    QCOMPARE(model.data(model.index(1, PlaylistModel::SizeColumn), Qt::ForegroundRole),
+             QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
+    QCOMPARE(model.data(model.index(1, PlaylistModel::PathColumn), Qt::ToolTipRole),
+             "找不到此文件");
+    QCOMPARE(model.data(model.index(0, PlaylistModel::NameColumn), Qt::ToolTipRole),
+             "标题：Song\n时长：3:25");
+}
+
+void TestPlaylistFile::fullTable() {
+    write("full.m3u", QByteArray("a.mp3\n").repeated(MaxRows));
+    open("full.m3u");
+    QCOMPARE(m_form->model().rowCount(), MaxRows);
+    saveAs("full.pls");
+    QVERIFY(read("full.pls").endsWith("File32767=a.mp3\r\nNumberOfEntries=32767\r\nVersion=2\r\n"));
+    QVERIFY(m_fake->messageBoxes->shown.isEmpty());
+}
+
+void TestPlaylistFile::prepare(Start start) {
+    FakeFileDialog &dialog = *m_fake->fileDialog;
+    write("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
+    write("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
+    write("old.pls", "old");
+    if (start == Unnamed || start == Saved) {
+        dialog.openAnswers = {{at("a.mp3")}};
+        trigger("muneditadd");
+    }
+    dialog.saveAnswers = {at("own.m3u")};
+    if (start == Saved)
+        trigger("munfilesave");
+    if (start >= Opened)
+        open("l.m3u");
+    dialog.openAnswers = {{at("b.mp3")}};
+    if (start == Edited)
+        trigger("muneditadd");
+    if (start == Checked)
+        trigger("muneditselectall");
+    dialog = {};
+    m_fake->messageBoxes->shown.clear();
+}
+
+void TestPlaylistFile::documentCommands_data() {
     QTest::addColumn<Command>("c");
-    const auto row = [](const QString &n, const Command &c) { QTest::newRow(qPrintable(n)) << c; };
+    const auto row = [](const QString &name, const Command &c) {
+        QTest::newRow(qPrintable(name)) << c;
+    };
+    const char *open = "munfileopen", *save = "munfilesave", *saveAs = "munfilesaveas";
+    const auto no = std::nullopt;
+    const MessageAnswer yes = MessageAnswer::Yes, cancel = MessageAnswer::Cancel;
+    const QByteArray unnamed = "#EXTM3U\r\n" + bytesAt("a.mp3") + "\r\n";
+    const QByteArray opened = "#EXTM3U\r\na.mp3\r\n歌.mp3\r\na.mp3\r\n";
+    const State own = named("own.m3u", 1, false), b = named("b.m3u", 1, false);
 
-    const QString open = "munfileopen", save = "munfilesave", saveAs = "munfilesaveas";
-    const QString loaded = "a.mp3 歌.mp3 a.mp3 | l.m3u | VantrelV 1.0 --- l.m3u | "
-                           "共有3个节目文件！ | 4 | delete on | unsaved";
-    const QString kept = "a.mp3 b.mp3 | own.m3u | VantrelV 1.0 --- own.m3u | "
-                         "共有2个节目文件！ | 1 | delete on | unsaved";
-    row("open", {open, "saved", -1, {"l.m3u"}, {}, loaded});
-    row("open, missing media file", {open, "saved", -1, {"missing.m3u"}, {}, kept, "none.mp3"});
+    row("open", {open, Saved, no, {"l.m3u"}, {}, named("l.m3u", 3, false)});
     row("open, not a pls",
-        {open, "saved", -1, {"old.pls"}, {}, kept, "此文件不是有效的PLS文件！", MessageIcon::None});
-    row("open, several files", {open, "saved", -1, {"l.m3u", "a.mp3"}, {}, kept, "一个"});
-    row("open, selection too long",
-        {open, "saved", -1, {QString(300, u'x') + ".m3u"}, {}, kept, "太长"});
+        {open, Saved, no, {"old.pls"}, {}, own, {}, {}, "不是有效的PLS", MessageIcon::None});
+    row("open, two files", {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
+    row("open, path too long", {open, Saved, no, {QString(300, 'x')}, {}, own, {}, {}, "太长"});
+    row("open cancelled", {open, Saved, no, {""}, {}, own});
+    row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
+    row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
+    row("open, fresh empty list", {open, Empty, no, {"b.m3u"}, {}, b});
+    row("open, edited: cancel", {open, Edited, cancel, {"b.m3u"}, {}, no});
+    row("open, edited: no", {open, Edited, MessageAnswer::No, {"b.m3u"}, {}, b});
+    row("open, edited: yes",
+        {open, Edited, yes, {"b.m3u"}, {}, b, "l.m3u", opened + bytesAt("b.mp3") + "\r\n"});
+    row("open, new list: yes", {open, Unnamed, yes, {"b.m3u"}, {"n.m3u"}, b, "n.m3u", unnamed});
 
-    const QString saved = "a.mp3 b.mp3 | list.m3u | VantrelV 1.0 --- list.m3u | 共有2个节目文件！ "
-                          "| 1 | delete on | saved";
-    row("save", {save, "unnamed", -1, {"list.m3u"}, "list.m3u", saved});
-    row("save cancelled", {save, "unnamed", -1, {""}});
-    row("save, missing folder", {save, "unnamed", -1, {"none/l.m3u"}, {}, {}, "无法写入文件"});
-    row("save, unknown extension", {save, "unnamed", -1, {"old.txt"}, {}, {}, ".pls、.m3u、"});
-    row("save, named",
-        {save, "named", -1, {}, "l.m3u", QString(loaded).replace("unsaved", "saved")});
-    row("save as", {saveAs, "unnamed", -1, {"copy.m3u"}, "copy.m3u"});
-    row("save as cancelled", {saveAs, "unnamed", -1, {""}});
-    row("save as, named", {saveAs, "named", -1, {"copy.m3u"}, "copy.m3u"});
+    const State list = named("list.m3u", 1, true);
+    row("save", {save, Unnamed, no, {}, {"list.m3u"}, list, "list.m3u", unnamed});
+    Command typed{save,        Unnamed, no, {}, {"list"}, named("list.m3u8", 1, true),
+                  "list.m3u8", unnamed};
+    typed.filter = 3;
+    row("save, the filter's extension for a name without one", typed);
+    row("save cancelled", {save, Unnamed, no, {}, {""}, no});
+    row("save, missing folder", {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
+    row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
+    row("save, opened list", {save, Opened, no, {}, {}, named("l.m3u", 3, true), "l.m3u", opened});
+    row("save as", {saveAs, Unnamed, no, {}, {"copy.m3u"}, no, "copy.m3u", unnamed});
+    row("save as cancelled", {saveAs, Unnamed, no, {}, {""}, no});
+    row("save as, opened list", {saveAs, Opened, no, {}, {"copy.m3u"}, no, "copy.m3u", opened});
 
-    const int yes = int(MessageAnswer::Yes);
-    // New leaves insertpos as it was: 1 after Add, 4 after opening l.m3u.
-    const QString fresh =
-        " | 新列表 | VantrelV 1.0 --- 新列表 | 共有0个节目文件！ | %1 | delete off | unsaved";
-    for (const QString command : {"munfilenew", "munfileexit", "close box"}) {
-        const auto gone = [&](int n) { return command == "munfilenew" ? fresh.arg(n) : "closed"; };
-        const QString name = command + QStringLiteral(": ");
-        row(name + "saved", {command, "saved", -1, {}, {}, gone(1)});
-        row(name + "no", {command, "named", int(MessageAnswer::No), {}, {}, gone(4)});
-        row(name + "cancel", {command, "named", int(MessageAnswer::Cancel), {}});
-        row(name + "yes, named", {command, "named", yes, {}, "l.m3u", gone(4)});
-        row(name + "yes, file chosen", {command, "unnamed", yes, {"new.m3u"}, "new.m3u", gone(1)});
-        row(name + "yes, dialog cancelled", {command, "unnamed", yes, {""}, {}, gone(1)});
-        row(name + "yes, refused write", {command, "unnamed", yes, {"new.txt"}, {}, {}, "无法"});
-        row(name + "yes, failed write", {command, "unnamed", yes, {"none/n.m3u"}, {}, {}, "无法"});
+    const State fresh{"新列表", "VantrelV 1.0 --- 新列表", "共有0个节目文件！"};
+    for (const char *item : {"munfilenew", "munfileexit", static_cast<const char *>(nullptr)}) {
+        const State gone =
+            qstrcmp(item, "munfilenew") == 0 ? fresh : State{{}, {}, {}, false, false, false, true};
+        const QString name = QString(item ? item : "close box") + ": ";
+        row(name + "saved", {item, Saved, no, {}, {}, gone});
+        row(name + "no", {item, Opened, MessageAnswer::No, {}, {}, gone});
+        row(name + "cancel", {item, Opened, cancel, {}, {}, no});
+        row(name + "yes, named", {item, Opened, yes, {}, {}, gone, "l.m3u", opened});
+        row(name + "yes, file chosen", {item, Unnamed, yes, {}, {"n.m3u"}, gone, "n.m3u", unnamed});
+        row(name + "yes, dialog cancelled", {item, Unnamed, yes, {}, {""}, gone});
+        row(name + "yes, refused", {item, Unnamed, yes, {}, {"n.txt"}, no, {}, {}, "扩展名"});
+        row(name + "yes, failed", {item, Unnamed, yes, {}, {"none/n.m3u"}, no, {}, {}, "无法写入"});
     }
 }
 
-void tst_PlaylistFile::document() {
+void TestPlaylistFile::documentCommands() {
     QFETCH(Command, c);
-    prepare(c.setup);
-    if (c.answer >= 0)
-        m_fake->messageBoxes->answers = {MessageAnswer(c.answer)};
-    const bool open = c.command == QLatin1String("munfileopen");
+    prepare(c.start);
     FakeFileDialog &dialog = *m_fake->fileDialog;
-    for (const QString &name : std::as_const(c.dialog))
-        dialog.saveAnswers.push_back(path(name));
-    dialog.openAnswers = {{dialog.saveAnswers.cbegin(), dialog.saveAnswers.cend()}};
+    if (c.answer)
+        m_fake->messageBoxes->answers = {*c.answer};
+    QStringList selection;
+    for (const QString &name : std::as_const(c.open))
+        selection << (name.isEmpty() ? name : at(name));
+    if (!c.open.isEmpty())
+        dialog.openAnswers.push_back(selection.filter("/"));
+    for (const QString &name : std::as_const(c.save))
+        dialog.saveAnswers.push_back(name.isEmpty() ? name : at(name));
+    dialog.saveFilters = {c.filter};
     QMap<QString, QByteArray> expected = files();
     if (!c.written.isEmpty())
-        expected[path(c.written)] =
-            encodePlaylist(c.written, m_form->model().entries(), CodePage("UTF-8")).value();
-    const QString unchanged = state();
-    if (c.command == QLatin1String("close box"))
-        m_form->close();
+        expected[at(c.written)] = c.bytes;
+    const State before = state();
+    if (c.item)
+        trigger(c.item);
     else
-        trigger(c.command);
+        m_form->close();
 
-    // The question first, then the message of the command, all under the program's title.
+    // The question first, then the command's message, all under the program's title.
     const QList<ShownMessage> &shown = m_fake->messageBoxes->shown;
-    QCOMPARE(shown.size(), int(c.answer >= 0) + int(!c.message.isEmpty()));
+    QCOMPARE(shown.size(), int(c.answer.has_value()) + int(!c.message.isEmpty()));
     for (const ShownMessage &message : shown) {
-        const bool question = c.answer >= 0 && &message == &shown.first();
-        QVERIFY2(message.text.contains(question ? Question : c.message), qPrintable(message.text));
-        QCOMPARE(message.title, QStringLiteral("Vantrel"));
+        const bool question = c.answer && &message == &shown.first();
+        QVERIFY2(question ? message.text == "列表文件没有保存，是否保存它？"
+                          : message.text.contains(c.message),
+                 qPrintable(message.text));
+        QCOMPARE(message.title, "Vantrel");
         QCOMPARE(message.icon, question ? MessageIcon::Question : c.icon);
     }
-    QCOMPARE(dialog.openRequests.size(), open ? 1 : 0);
-    QCOMPARE(dialog.saveRequests.size(), open ? 0 : c.dialog.size());
-    // Open keeps the flags that the Save before it set.
-    const bool preset = !open && c.command != QLatin1String("munfilesaveas");
-    for (const FileDialogRequest &request : dialog.openRequests + dialog.saveRequests)
-        QCOMPARE(request.fileName + u'|' + request.filter + u'|' + QString::number(request.flags),
-                 (preset ? NewList : QString()) + u'|' + Filter + QStringLiteral("|2"));
+    QCOMPARE(dialog.openRequests.size(), c.open.isEmpty() ? 0 : 1);
+    for (const FileDialogRequest &request : dialog.openRequests)
+        QCOMPARE(request.filter, "所有列表文件(*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf)|*.pls;*.m3u;"
+                                 "*.m3u8;*.ram;*.asx;*.xspf|Pls文件(*.pls)|*.pls|M3u文件(*.m3u;*."
+                                 "m3u8)|*.m3u;*.m3u8|Ram文件(*.ram)|*.ram|Asx文件(*.asx)|*.asx|"
+                                 "Xspf文件(*.xspf)|*.xspf");
+    QCOMPARE(dialog.saveRequests.size(), c.save.size());
+    const QString preset = qstrcmp(c.item, "munfilesaveas") == 0 ? "" : "新列表";
+    for (const FileDialogRequest &request : dialog.saveRequests)
+        QCOMPARE(request.fileName + '|' + request.filter + '|' + QString::number(request.flags),
+                 preset + "|Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram|"
+                          "M3u8文件(*.m3u8)|*.m3u8|Xspf文件(*.xspf)|*.xspf|2");
     QCOMPARE(files(), expected);
-    QCOMPARE(m_form->isVisible() ? state() : "closed", c.after.isEmpty() ? unchanged : c.after);
+    QCOMPARE(state(), c.after.value_or(before));
 }
 
-void tst_PlaylistFile::file_data() {
-    QTest::addColumn<Case>("c");
-    QTest::addColumn<bool>("writes");
-    const auto row = [](const char *name, const Case &c) { QTest::newRow(name) << c << true; };
-    const QString music = "C:\\Music\\a.mp3|C:\\Music\\b.mp3";
-    row("pls, upper-case extension",
-        {"list.PLS",
-         "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=C:\\Music\\b.mp3\r\n"
-         "NumberOfEntries=2\r\nVersion=2\r\n",
-         music});
-    row("m3u", {"l.m3u", "#EXTM3U\r\nC:\\Music\\a.mp3\r\nC:\\Music\\b.mp3\r\n", music});
-    row("ram", {"l.ram", "file://C:\\Music\\a.mp3\r\nfile://C:\\Music\\b.mp3\r\n", music});
-    const auto asx = [](const QByteArray &title, const QByteArray &path) {
-        return "<Entry>\r\n<Title >" + title +
-               "</Title>\r\n<Param Name = \"SourceURL\" Value = \"" + path +
-               "\" />\r\n<Ref href = \"" + path + "\"/>\r\n</Entry>\r\n";
-    };
-    const QByteArray asxStart = "<Asx Version = \"3.0\" > \r\n", asxEnd = "</Asx>\r\n";
-    row("asx",
-        {"l.asx",
-         asxStart + asx("a.mp3", "C:\\Music\\a.mp3") + asx("b.mp3", "C:\\Music\\b.mp3") + asxEnd,
-         music});
-    row("asx escaped",
-        {"l.asx", asxStart + asx("&lt;&amp;&quot;&gt;", "/m/&lt;&amp;&quot;&gt;") + asxEnd,
-         "/m/<&\">"});
-    // Empty lists are also read back, as are the lists of files in the test's folder.
-    row("empty pls", {"l.pls", "[playlist]\r\nNumberOfEntries=0\r\nVersion=2\r\n"});
-    row("empty m3u", {"l.m3u", "#EXTM3U\r\n"});
-    row("empty ram", {"l.ram", ""});
-    row("empty asx", {"l.asx", asxStart + asxEnd});
-    const QStringList names{"@/a.mp3", "@/sub/c.mp3", "@/" + m_long, "@/歌.mp3", "@/#x; y=1.mp3"};
-    QStringList full;
-    for (int row = 0; row < MaxRows; ++row)
-        full << names[row % names.size()];
-    row("pls, full table", {"l.pls", {}, full.join(u'|')});
-    row("m3u, full table", {"l.m3u", {}, full.join(u'|'), {}, "GB18030"});
-    row("ram, read back", {"l.ram", {}, names.join(u'|'), {}, "GB18030"});
-    row("m3u8, read back", {"l.m3u8", {}, names.join(u'|'), {}, "GB18030"});
-
-    const QByteArray utf8Song = QByteArray::fromHex("2fe99fb3e4b9902fe6ad8c2e6d7033");
-    const QByteArray gbSong = QByteArray::fromHex("2fd2f4c0d62fb8e82e6d7033");
-    row("utf-8, dotted folder", {"a.b/l.m3u", "#EXTM3U\r\n" + utf8Song + "\r\n", "/音乐/歌.mp3"});
-    row("gb18030", {"l.m3u", "#EXTM3U\r\n" + gbSong + "\r\n", "/音乐/歌.mp3", {}, "GB18030"});
-    row("m3u8 is utf-8",
-        {"l.M3U8", "#EXTM3U\r\n" + utf8Song + "\r\n", "/音乐/歌.mp3", {}, "GB18030"});
-
-    const QString extensions = ".pls、.m3u、.ram 或 .asx";
-    row("dotted folder", {"my.lists/new", {}, music, extensions});
-    row("line feed", {"l.m3u", {}, music + "|/m/a\nb.mp3", "换行符"});
-    row("carriage return in asx", {"l.asx", {}, music + "|/m/a\rb.mp3", "换行符"});
-    row("not in gbk", {"l.m3u", {}, music + "|/m/🎵.mp3", "/m/🎵.mp3", "GBK"});
-
-    const auto read = [](const char *name, const Case &c) { QTest::newRow(name) << c << false; };
-    const QString notPls = "此文件不是有效的PLS文件！";
-    read("pls: any case, lf, profile rules, beyond count",
-         {"l.PLS",
-          "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
-          "FILE2=' @/b.mp3 '\nnumberofentries= 4A\nFile3=\"q.mp3'\nFile4=#x; y=1.mp3\nFile5=x",
-          "a.mp3|b.mp3|\"q.mp3'|#x; y=1.mp3"});
-    read("pls: empty", {"l.pls", "", {}, notPls});
-    read("pls: blank first line", {"l.pls", "\r\n[playlist]\r\nNumberOfEntries=0\r\n", {}, notPls});
-    read("pls: blanks around header", {"l.pls", " [playlist]\t\r\nNumberOfEntries=0", {}, notPls});
-    read("pls: no count", {"l.pls", "[playlist]\r\nFile1=a.mp3\r\n", {}});
-    read("pls: missing key, later sections",
-         {"l.pls",
-          "[playlist]\nFile1=a.mp3\nNumberOfEntries=2\n[other]\nFile2=b.mp3\n"
-          "  [ PLAYLIST ] x\nFile2=b.mp3",
-          QString(), "第2项"});
-    read("pls: count too high", {"l.pls", "[playlist]\nNumberOfEntries=99999999999", {}, "32767"});
-    read("pls: bom", {"l.pls", "\xEF\xBB\xBF[playlist]\nFile1=歌.mp3\nNumberOfEntries=1", "歌.mp3",
-                      QString(), "GB18030"});
-
-    read("m3u: relative, twice, comments, blanks, uris",
-         {"sub/l.m3u",
-          "#EXTM3U\n#EXTINF:12,A\n  ../a.mp3\t\n\n# x\nc.mp3 "
-          "\nfile://@/%E6%AD%8C.mp3\nFILE://localhost@/a.mp3",
-          "a.mp3|sub/c.mp3|歌.mp3|a.mp3"});
-    read("m3u: no header, cr only, no last end", {"l.m3u", "a.mp3\rb.mp3", "a.mp3|b.mp3"});
-    read("m3u: more than the table holds",
-         {"l.m3u", QByteArray("a.mp3\n").repeated(MaxRows + 1), {}, "32768项"});
-    read("m3u: cannot be read", {"none.m3u", QByteArray(), {}, "@/none.m3u"});
-
-    read("ram: gbk on utf-8, seven off any prefix",
-         {"l.RAM", "file://\xB8\xE8.mp3\r\nhttp://a.mp3\nabcdefg  b.mp3 \n\n",
-          "歌.mp3|a.mp3|b.mp3"});
-    read("ram: nothing after the prefix", {"l.ram", "file://a.mp3\rfile://\r", {}, "第2行"});
+// Which file relocation takes for a missing entry (nothing: none found).
+void TestPlaylistFile::relocationTakesTheNearestFile_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("found");
+    const auto row = [](const char *name, const QString &missing, const QStringList &files,
+                        const QString &found) { QTest::newRow(name) << missing << files << found; };
+    row("the one file of the name", "/old/x.mp3", {"deep/er/x.mp3", "y.mp3"}, "deep/er/x.mp3");
+    row("most trailing folders shared", "/old/Rock/Live/x.mp3",
+        {"x.mp3", "Pop/Live/x.mp3", "a/b/Rock/Live/x.mp3"}, "a/b/Rock/Live/x.mp3");
+    row("then the same case", "/old/X.mp3", {"a/x.mp3", "b/X.mp3"}, "b/X.mp3");
+    row("then the shallowest", "/old/Rock/x.mp3", {"a/b/x.mp3", "c/x.mp3"}, "c/x.mp3");
+    row("then natural order", "/old/x.mp3", {"Disc 10/x.mp3", "Disc 2/x.mp3"}, "Disc 2/x.mp3");
+    row("windows path, any case", "/l/C:\\Music\\ROCK\\Y.MP3", {"y.mp3", "rock/y.mp3"},
+        "rock/y.mp3");
+    row("not found", "/old/z.mp3", {"x.mp3"}, {});
 }
 
-// Rows written are checked every second row, which must change nothing that is written. A list
-// written that names files of the test's folder, or none, must read back to the same rows.
-// Rows read are built as Add builds them, in file order.
-void tst_PlaylistFile::file() {
-    QFETCH(Case, c);
-    QFETCH(bool, writes);
-    if (writes) {
-        std::vector<PlaylistEntry> rows;
-        for (const QString &path : QString(c.rows).replace(u'@', m_dir->path()).split(u'|')) {
-            const QString name = QString(path).replace(u'\\', u'/').section(u'/', -1);
-            if (!path.isEmpty())
-                rows.push_back({name, {}, path, {}, {}, rows.size() % 2 == 1});
-        }
-        const Result<QByteArray> encoded = encodePlaylist(path(c.list), rows, CodePage(c.charset));
-        QVERIFY2(c.error.isEmpty()
-                     ? encoded.ok()
-                     : encoded.error().contains(path(c.list)) && encoded.error().contains(c.error),
-                 qPrintable(encoded.error()));
-        if (!c.bytes.isNull())
-            QCOMPARE(encoded.value(), c.bytes);
-        if (!c.error.isEmpty() || c.list.endsWith("asx") ||
-            !(c.rows.isEmpty() || c.rows[0] == u'@'))
-            return;
-        c.bytes = encoded.value();
-        c.rows.remove(QStringLiteral("@/"));
-    }
-    if (!c.bytes.isNull())
-        write(c.list, c.bytes.replace('@', m_dir->path().toUtf8()));
-    const Result<std::vector<PlaylistEntry>> loaded =
-        loadPlaylistFile(path(c.list), CodePage(c.charset));
-    const auto fields = [](const PlaylistEntry &e) {
-        return QStringList{e.name, e.size, e.path, e.type, e.created, e.checked ? "x" : ""};
-    };
-    QStringList rows;
-    for (const PlaylistEntry &row : loaded.ok() ? loaded.value() : std::vector<PlaylistEntry>()) {
-        rows << QDir(m_dir->path()).relativeFilePath(row.path);
-        QCOMPARE(fields(row), fields(*FileQuery().entryFor(row.path)));
-    }
-    QCOMPARE(rows.join(u'|'), c.rows);
-    QCOMPARE(loaded.ok(), c.error.isEmpty());
-    QVERIFY2(loaded.error().contains(c.error.replace(u'@', m_dir->path())),
-             qPrintable(loaded.error()));
+void TestPlaylistFile::relocationTakesTheNearestFile() {
+    QFETCH(QString, missing);
+    QFETCH(QStringList, files);
+    QFETCH(QString, found);
+    for (const QString &file : files)
+        write("found/" + file, "id3");
+    // A row that is not missing is not looked for, though a file of its name is there.
+    const Relocation relocation =
+        relocateMissing({entry("/old/x.mp3"), entry(missing, Kind::Missing)}, at("found"));
+    const std::vector<std::pair<int, QString>> expected{{1, at("found/" + found)}};
+    QCOMPARE(relocation.found, found.isEmpty() ? decltype(expected)() : expected);
+    QCOMPARE(relocation.stillMissing, found.isEmpty() ? 1 : 0);
 }
 
-QTEST_MAIN(tst_PlaylistFile)
+void TestPlaylistFile::repairCommands() {
+    write("l.m3u", "#EXTM3U\r\n#EXTINF:3,C\r\ngone/sub/c.mp3\r\nnone.mp3\r\na.mp3\r\n");
+    open("l.m3u");
+    m_fake->folderPicker->answers = {QString(), m_work};
+    trigger("muneditrelocate"); // cancelled
+    trigger("muneditrelocate");
+    QCOMPARE(rows(), (QList<Row>{{Kind::File, at("sub/c.mp3"), "C", 3, true},
+                                 {Kind::Missing, at("none.mp3"), {}, -1, true},
+                                 {Kind::File, at("a.mp3"), {}, -1, true}}));
+    QCOMPARE(m_fake->eventPump->busyShown, 1);
+
+    QSignalSpy resets(&m_form->model(), &QAbstractItemModel::modelReset);
+    trigger("muneditremovemissing");
+    QCOMPARE(resets.size(), 1);
+    QCOMPARE(state(), named("l.m3u", 2, false, true));
+    trigger("muneditremovemissing");
+    trigger("muneditrelocate");
+    QStringList texts;
+    for (const ShownMessage &message : std::as_const(m_fake->messageBoxes->shown))
+        texts << message.text;
+    texts.removeFirst(); // the message of Open
+    QCOMPARE(texts, (QStringList{"找到了1个节目文件，还有1个找不到。",
+                                 "列表中没有找不到的节目文件。", "列表中没有找不到的节目文件。"}));
+}
+
+QTEST_MAIN(TestPlaylistFile)
 #include "tst_playlistfile.moc"

@@ -1,0 +1,89 @@
+#include "playlist/relocation.h"
+
+#include "media/naturalorder.h"
+#include "platform/folderlisting.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <deque>
+#include <tuple>
+
+namespace {
+
+// Lists from Windows separate folders with backslashes.
+QStringList pathParts(const QString &path) {
+    static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
+    return path.split(separator, Qt::SkipEmptyParts);
+}
+
+struct Candidate {
+    QString path;
+    QStringList parts;
+    int depth = 0;
+};
+
+int sharedTrailingFolders(const QStringList &parts, const QStringList &otherParts) {
+    int shared = 0;
+    for (qsizetype i = parts.size() - 2, j = otherParts.size() - 2;
+         i >= 0 && j >= 0 && parts[i].compare(otherParts[j], Qt::CaseInsensitive) == 0; --i, --j)
+        ++shared;
+    return shared;
+}
+
+// Every file under root whose case-folded name is a key of found, breadth first.
+void collectCandidates(const QString &root, QHash<QString, std::vector<Candidate>> &found) {
+    std::deque<std::pair<QString, int>> folders{{root, 0}};
+    while (!folders.empty()) {
+        const auto [folder, depth] = folders.front();
+        folders.pop_front();
+        const std::optional<FolderListing> listing = FolderListing::read(folder);
+        if (!listing)
+            continue;
+        const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+        for (const QString &name : listing->files) {
+            const auto wanted = found.find(name.toCaseFolded());
+            if (wanted != found.end())
+                wanted->push_back({prefix + name, pathParts(prefix + name), depth});
+        }
+        for (const QString &subfolder : listing->subfolders)
+            folders.emplace_back(prefix + subfolder, depth + 1);
+    }
+}
+
+} // namespace
+
+Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder) {
+    QHash<QString, std::vector<Candidate>> candidates;
+    for (const PlaylistEntry &row : rows) {
+        if (row.kind == PlaylistEntry::Kind::Missing && !pathParts(row.path).isEmpty())
+            candidates.insert(pathParts(row.path).last().toCaseFolded(), {});
+    }
+    if (!candidates.isEmpty())
+        collectCandidates(folder, candidates);
+
+    Relocation relocation;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].kind != PlaylistEntry::Kind::Missing)
+            continue;
+        const QStringList parts = pathParts(rows[row].path);
+        const auto found =
+            parts.isEmpty() ? candidates.cend() : candidates.constFind(parts.last().toCaseFolded());
+        if (found == candidates.cend() || found->empty()) {
+            ++relocation.stillMissing;
+            continue;
+        }
+        const auto rank = [&parts](const Candidate &candidate) {
+            return std::make_tuple(-sharedTrailingFolders(parts, candidate.parts),
+                                   candidate.parts.last() != parts.last(), candidate.depth,
+                                   naturalSortKey(candidate.path), candidate.path);
+        };
+        const auto nearest = std::min_element(
+            found->cbegin(), found->cend(),
+            [&rank](const Candidate &a, const Candidate &b) { return rank(a) < rank(b); });
+        relocation.found.emplace_back(int(row), nearest->path);
+    }
+    return relocation;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "playlist/playlistentry.h"
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+// Where the missing entries of a list were found.
+struct Relocation {
+    // Each missing row (0-based) that was found, with the path of the file that takes its place.
+    std::vector<std::pair<int, QString>> found;
+    int stillMissing = 0;
+};
+
+// Looks for the file name of every missing row in folder and the folders below it (links to
+// folders are not followed). Names compare without regard to case, as lists made on Windows
+// write them. Where several files qualify the nearest wins: the one whose folders share the
+// most trailing names with the missing path's, then one whose name has the same case, then the
+// shallowest, then the first in natural order.
+Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder);

@@ -1,0 +1,66 @@
+#include "playlist/repaircommands.h"
+
+#include "app/apptexts.h"
+#include "app/frmmain.h"
+#include "app/playlistmodel.h"
+#include "media/filequery.h"
+#include "platform/platform.h"
+#include "playlist/playlisttexts.h"
+#include "playlist/relocation.h"
+
+#include <algorithm>
+
+namespace {
+
+bool hasMissingRows(const frmmain &form) {
+    const std::vector<PlaylistEntry> rows = form.model().entries();
+    return std::any_of(rows.cbegin(), rows.cend(), [](const PlaylistEntry &row) {
+        return row.kind == PlaylistEntry::Kind::Missing;
+    });
+}
+
+void tell(frmmain &form, const QString &text) {
+    form.platform().messageBoxes->showMessage(&form, text, AppTexts::title(), MessageIcon::None);
+}
+
+} // namespace
+
+void removeMissingRows(frmmain &form) {
+    if (form.model().removeMissingEntries() == 0) {
+        tell(form, PlaylistTexts::nothingMissing());
+        return;
+    }
+    form.saved = false;
+    form.updaterowcommands();
+    form.showcount();
+}
+
+void relocateMissingRows(frmmain &form) {
+    if (!hasMissingRows(form)) {
+        tell(form, PlaylistTexts::nothingMissing());
+        return;
+    }
+    const QString folder = form.platform().folderPicker->chooseFolder(&form);
+    if (folder.isEmpty())
+        return;
+
+    EventPump &pump = *form.platform().eventPump;
+    pump.showBusyPointer();
+    const Relocation relocation = relocateMissing(form.model().entries(), folder);
+    FileQuery query;
+    for (const auto &[row, path] : relocation.found) {
+        const PlaylistEntry &old = form.model().entry(row);
+        std::optional<PlaylistEntry> entry = query.entryFor(path);
+        if (!entry)
+            continue;
+        entry->checked = old.checked;
+        entry->title = old.title;
+        entry->length = old.length;
+        entry->relative = old.relative;
+        form.model().replaceEntry(row, std::move(*entry));
+    }
+    pump.restorePointer();
+    if (!relocation.found.empty())
+        form.saved = false;
+    tell(form, PlaylistTexts::relocated(int(relocation.found.size()), relocation.stillMissing));
+}
