@@ -28,4 +28,10 @@ QString countMessage(int rowCount) {
     return QStringLiteral("共有%1个节目文件！").arg(rowCount);
 }
 
+QString buttonTip(const QString &caption, const QKeySequence &shortcut) {
+    if (shortcut.isEmpty())
+        return caption;
+    return QStringLiteral("%1 (%2)").arg(caption, shortcut.toString(QKeySequence::NativeText));
+}
+
 } // namespace AppTexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 
 // Texts of the main window that depend on nothing but the program's version and the list.
@@ -15,5 +16,7 @@ QString startupCaption();
 QString documentCaption(const QString &name);
 // "共有N个节目文件！"
 QString countMessage(int rowCount);
+// A picture button's tooltip: its command's caption and shortcut, "新建 (Ctrl+N)".
+QString buttonTip(const QString &caption, const QKeySequence &shortcut);
 
 } // namespace AppTexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/playlistview.h"
 #include "platform/commondialog.h"
 
 #include <QMainWindow>
@@ -11,7 +12,6 @@ class frmAbout;
 class ToolbarColumn;
 class QLabel;
 class QMenu;
-class QTreeView;
 struct Platform;
 
 // The playlist window: the table, the status bar, the shared file dialog, the menu bar and the
@@ -50,7 +50,7 @@ public:
     int insertpos = 0;
     bool saved = false;
 
-    QTreeView *ListView1 = nullptr;
+    PlaylistView *ListView1 = nullptr;
     QStatusBar *sb = nullptr;
     CommonDialog cd;
 
@@ -71,7 +71,8 @@ private:
     void createStatusBar();
     void createMenus();
     void createToolbar();
-    QAction *addItem(QMenu *menu, const char *name, const QString &caption);
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                     const QList<QKeySequence> &shortcuts = {});
     void addSeparator(QMenu *menu, const char *name);
 
     Platform &m_platform;

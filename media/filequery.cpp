@@ -20,6 +20,7 @@ std::optional<PlaylistEntry> FileQuery::entryFor(const QString &path) {
     entry.path = QDir::cleanPath(info.absoluteFilePath());
     entry.type = typeDescription(entry.name);
     entry.created = generalDateText(created, m_locale);
+    entry.createdTime = created;
     return entry;
 }
 

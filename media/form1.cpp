@@ -165,7 +165,10 @@ void Form1::start(const QString &folder) {
     m_scanRunning = true;
     m_throttle.emplace(QList<QWidget *>{Label3, Label4, m_main.sb, m_main.ListView1},
                        m_main.ListView1);
+    // Undo takes back a whole scan at once.
+    m_main.model().beginGroupedChange();
     ScanFolder(folder, WildcardPattern(Combo1->currentText().trimmed()));
+    m_main.model().endGroupedChange();
     m_throttle.reset();
     m_scanRunning = false;
 

@@ -1,32 +1,12 @@
 #include "platform/commondialog.h"
 
-#include "platform/codepage.h"
+CommonDialog::CommonDialog(FileDialogBackend &backend)
+    : m_backend(backend) {}
 
-#include <QFileInfo>
-
-namespace {
-
-int byteLength(const QString &text, const CodePage &codePage) {
-    const auto bytes = codePage.encode(text);
-    return int(bytes ? bytes->size() : text.toUtf8().size());
-}
-
-} // namespace
-
-CommonDialog::CommonDialog(FileDialogBackend &backend, const CodePage &codePage)
-    : m_backend(backend)
-    , m_codePage(codePage) {}
-
-int CommonDialog::ShowOpen() {
-    Selection.clear();
-    const QStringList chosen = m_backend.showOpen(request());
-    if (chosen.isEmpty())
-        return 0;
-    if (selectionTextLength(chosen, m_codePage) > MaxFileSize)
-        return BufferTooSmallError;
-    Selection = chosen;
-    FileName = chosen.first();
-    return 0;
+void CommonDialog::ShowOpen() {
+    Selection = m_backend.showOpen(request());
+    if (!Selection.isEmpty())
+        FileName = Selection.first();
 }
 
 void CommonDialog::ShowSave() {
@@ -37,15 +17,4 @@ void CommonDialog::ShowSave() {
 
 FileDialogRequest CommonDialog::request() const {
     return {FileName, Filter, Flags};
-}
-
-int selectionTextLength(const QStringList &paths, const CodePage &codePage) {
-    if (paths.isEmpty())
-        return 1;
-    if (paths.size() == 1)
-        return byteLength(paths.first(), codePage) + 1;
-    int length = byteLength(QFileInfo(paths.first()).path(), codePage);
-    for (const QString &path : paths)
-        length += 1 + byteLength(QFileInfo(path).fileName(), codePage);
-    return length + 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The table holds at most this many rows: row positions and counters are 16-bit signed numbers
@@ -16,4 +17,6 @@ struct PlaylistEntry {
     QString type;
     QString created;
     bool checked = false;
+    // The time the created cell shows, kept so that rows sort by time rather than by text.
+    QDateTime createdTime = {};
 };

@@ -89,8 +89,4 @@ QString notOneFile() {
     return QStringLiteral("请只选择一个列表文件。");
 }
 
-QString selectionTooLong() {
-    return QStringLiteral("所选列表文件的路径太长，无法打开。");
-}
-
 } // namespace PlaylistTexts

@@ -32,6 +32,5 @@ QString missingPlsEntry(const QString &list, int number);
 QString blankLine(const QString &list, int lineNumber);
 QString tooManyEntries(const QString &list, qsizetype count, int maximum);
 QString notOneFile();
-QString selectionTooLong();
 
 } // namespace PlaylistTexts

@@ -131,8 +131,8 @@ void tst_PlaylistFile::document_data() {
     row("open, not a pls",
         {open, "saved", -1, {"old.pls"}, {}, kept, "此文件不是有效的PLS文件！", MessageIcon::None});
     row("open, several files", {open, "saved", -1, {"l.m3u", "a.mp3"}, {}, kept, "一个"});
-    row("open, selection too long",
-        {open, "saved", -1, {QString(300, u'x') + ".m3u"}, {}, kept, "太长"});
+    row("open, name too long",
+        {open, "saved", -1, {QString(300, u'x') + ".m3u"}, {}, kept, "无法读取"});
 
     const QString saved = "a.mp3 b.mp3 | list.m3u | VantrelV 1.0 --- list.m3u | 共有2个节目文件！ "
                           "| 1 | delete on | saved";
