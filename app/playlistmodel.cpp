@@ -237,27 +237,28 @@ std::vector<PlaylistModel::Row> PlaylistModel::takeRows(int first, int count) {
 // Both take or put rows at many separate places at once, with one reset instead of a change per
 // run of rows: with thousands of runs the view would lay out its rows once per run.
 void PlaylistModel::putRowsAt(const std::vector<int> &positions, std::vector<Row> rows) {
+    beginResetModel();
+    const size_t total = m_rows.size() + rows.size();
     std::vector<Row> merged;
-    merged.reserve(m_rows.size() + rows.size());
+    merged.reserve(total);
     auto kept = std::make_move_iterator(m_rows.begin());
     for (size_t i = 0; i < positions.size(); ++i) {
         while (int(merged.size()) < positions[i])
             merged.push_back(*kept++);
         merged.push_back(std::move(rows[i]));
     }
-    while (merged.size() < m_rows.size() + rows.size())
+    while (merged.size() < total)
         merged.push_back(*kept++);
-    beginResetModel();
     m_rows = std::move(merged);
     endResetModel();
 }
 
 std::vector<PlaylistModel::Row> PlaylistModel::takeRowsAt(const std::vector<int> &positions) {
+    beginResetModel();
     std::vector<Row> taken;
     taken.reserve(positions.size());
     for (const int position : positions)
         taken.push_back(std::move(m_rows[size_t(position)]));
-    beginResetModel();
     m_rows.erase(std::remove(m_rows.begin(), m_rows.end(), nullptr), m_rows.end());
     endResetModel();
     return taken;
