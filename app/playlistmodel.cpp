@@ -159,11 +159,6 @@ std::vector<PlaylistEntry> PlaylistModel::entries() const {
     return result;
 }
 
-bool PlaylistModel::containsPath(const QString &path) const {
-    return std::any_of(m_rows.cbegin(), m_rows.cend(),
-                       [&path](const auto &row) { return row->path == path; });
-}
-
 QSet<QString> PlaylistModel::paths() const {
     QSet<QString> result;
     result.reserve(qsizetype(m_rows.size()));

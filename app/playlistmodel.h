@@ -52,8 +52,7 @@ public:
     int rowOf(const PlaylistEntry *entry) const;
     // Every row, in table order: what a playlist file is written from.
     std::vector<PlaylistEntry> entries() const;
-    // Exact, case-sensitive comparison with every row's path cell.
-    bool containsPath(const QString &path) const;
+    // Every row's path cell: what Add and drops compare, exactly and case-sensitively.
     QSet<QString> paths() const;
     // The row that a drag of this table's data carries; nothing for any other data.
     std::optional<int> draggedRow(const QMimeData *data) const;

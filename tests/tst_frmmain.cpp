@@ -269,6 +269,21 @@ private Q_SLOTS:
         QVERIFY(!w.item("muneditredo")->isEnabled());
     }
 
+    // An answer is ready in case Open asks about the changed list.
+    void newAndOpenStartAFreshHistory() {
+        Window w;
+        w.add({w.dir.filePath("notes.txt")});
+        w.fakes.messageBoxes->answers = {MessageAnswer::No, MessageAnswer::No};
+        w.item("munfilenew")->trigger();
+        QVERIFY(w.names().isEmpty() && !w.item("muneditundo")->isEnabled());
+        w.add({w.dir.filePath("notes.txt")});
+        w.item("muneditundo")->trigger();
+        w.fakes.fileDialog->openAnswers.push_back({w.dir.filePath("list.m3u")});
+        w.item("munfileopen")->trigger();
+        QCOMPARE(w.names(), QStringList({"loose.mp3", "Track 1.flac"}));
+        QVERIFY(!w.item("muneditundo")->isEnabled() && !w.item("muneditredo")->isEnabled());
+    }
+
     void shortcuts_data() {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("item");
