@@ -53,4 +53,10 @@ QString severalFiles() {
     return QStringLiteral("vantrel：一次只能打开一个列表文件。\n用 vantrel --help 查看用法。\n");
 }
 
+QString buttonTip(const QString &caption, const QKeySequence &shortcut) {
+    if (shortcut.isEmpty())
+        return caption;
+    return QStringLiteral("%1 (%2)").arg(caption, shortcut.toString(QKeySequence::NativeText));
+}
+
 } // namespace AppTexts

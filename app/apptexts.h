@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ QString startupCaption();
 QString documentCaption(const QString &name);
 // "共有N个节目文件！"
 QString countMessage(int rowCount);
+// A picture button's tooltip: its command's caption and shortcut, "新建 (Ctrl+N)".
+QString buttonTip(const QString &caption, const QKeySequence &shortcut);
 
 // The command line's answers: usage, "Vantrel 1.0.9", and the usage errors.
 QString commandLineHelp();

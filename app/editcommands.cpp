@@ -2,20 +2,35 @@
 
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "app/playlistview.h"
 
 #include <algorithm>
 
 namespace {
 
-// Exchanges the current row with the one `step` rows away, when there is one.
+// Moves the current row to the one `step` rows away, when there is one.
 void moveCurrentRow(frmmain &form, int step) {
     form.saved = false;
     const int row = form.currentRow();
     const int target = row + step;
     if (row < 0 || target < 0 || target >= form.model().rowCount())
         return;
-    form.model().exchangeTexts(row, target);
+    form.model().moveEntry(row, target);
     form.selectRow(target);
+}
+
+void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
+    // An undone removal puts its rows back with a reset, which forgets the current row; the
+    // history holds every row it touches, so the row's entry is still the same object after.
+    const int row = form.currentRow();
+    const PlaylistEntry *current = row < 0 ? nullptr : &form.model().entry(row);
+    if ((form.model().*step)())
+        form.saved = false;
+    const int now = form.model().rowOf(current);
+    if (now >= 0 && now != form.currentRow())
+        form.selectRow(now);
+    form.updaterowcommands();
+    form.showcount();
 }
 
 } // namespace
@@ -44,6 +59,22 @@ void moveRowDown(frmmain &form) {
     moveCurrentRow(form, 1);
 }
 
+void moveRowTo(frmmain &form, int from, int row) {
+    // In front of itself or of the row below it, a row stays where it is.
+    const int target = row > from ? row - 1 : row;
+    if (target == from)
+        return;
+    form.saved = false;
+    form.model().moveEntry(from, target);
+    form.selectRow(target);
+}
+
+void sortRows(frmmain &form, int column, Qt::SortOrder order) {
+    form.saved = false;
+    form.model().sort(column, order);
+    form.ListView1->showSortedBy(column, order);
+}
+
 void checkAllRows(frmmain &form) {
     form.model().setAllChecked(true);
 }
@@ -54,4 +85,12 @@ void invertCheckMarks(frmmain &form) {
 
 void clearCheckMarks(frmmain &form) {
     form.model().setAllChecked(false);
+}
+
+void undoEdit(frmmain &form) {
+    stepHistory(form, &PlaylistModel::undo);
+}
+
+void redoEdit(frmmain &form) {
+    stepHistory(form, &PlaylistModel::redo);
 }

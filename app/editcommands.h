@@ -1,17 +1,27 @@
 #pragma once
 
+#include <Qt>
+
 class frmmain;
 
-// The Edit menu's commands that change the table in place. Delete and the moves are the row
+// The Edit menu's commands that change the table in place, and the table's own edits: a row
+// dragged to another place, a click on a column header. Delete and the moves are the row
 // commands; the check-mark commands leave the document state alone.
 
 // Removes every checked row. When the current row goes, the row that takes its place (or the
 // new last row) becomes current.
 void deleteCheckedRows(frmmain &form);
-// Exchange the current row's texts with the row above or below and carry the selection along.
-// With no current row there is nothing to move.
+// Exchange the current row, check mark included, with the row above or below and carry the
+// selection along. With no current row there is nothing to move.
 void moveRowUp(frmmain &form);
 void moveRowDown(frmmain &form);
+// Moves a row in front of the row at position row (the row count: to the end).
+void moveRowTo(frmmain &form, int from, int row);
+void sortRows(frmmain &form, int column, Qt::SortOrder order);
 void checkAllRows(frmmain &form);
 void invertCheckMarks(frmmain &form);
 void clearCheckMarks(frmmain &form);
+// Undo and redo of the table's edits. Taking back an edit of the rows leaves the list unsaved,
+// even when it returns to the saved rows; only Save marks a list saved.
+void undoEdit(frmmain &form);
+void redoEdit(frmmain &form);

@@ -5,8 +5,10 @@
 #include "app/apptexts.h"
 #include "app/editcommands.h"
 #include "app/playlistmodel.h"
+#include "app/playlistview.h"
 #include "app/toolbarcolumn.h"
 #include "media/addfiles.h"
+#include "media/dropfiles.h"
 #include "media/form1.h"
 #include "platform/platform.h"
 #include "playlist/lifecyclecommands.h"
@@ -21,7 +23,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTreeView>
+#include <QUndoStack>
 
 namespace {
 
@@ -31,15 +33,20 @@ constexpr int ClientHeight = 357;
 constexpr int StatusBarHeight = 21;
 constexpr QRect TableGeometry(0, 0, 593, 337);
 constexpr QRect ToolbarGeometry(596, 0, 28, 337);
-constexpr int ColumnWidths[] = {96, 93, 203, 96, 96};
 constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
+
+// The platform's keys for a standard command, or the usual one where the platform has none.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence &usual) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
+}
 
 } // namespace
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : QMainWindow(parent)
-    , cd(*platform.fileDialog, platform.codePage)
+    , cd(*platform.fileDialog)
     , m_platform(platform) {
     setObjectName(QStringLiteral("frmmain"));
     createTable();
@@ -116,26 +123,19 @@ void frmmain::createTable() {
     setCentralWidget(client);
 
     m_model = new PlaylistModel(this);
-    ListView1 = new QTreeView(client);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setAccessibleName(QStringLiteral("节目列表"));
+    ListView1 = new PlaylistView(m_model, *m_platform.settings, client);
     ListView1->setGeometry(TableGeometry);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setSortingEnabled(false);
-    ListView1->setModel(m_model);
 
-    QHeaderView *header = ListView1->header();
-    header->setSectionsClickable(false);
-    header->setSectionsMovable(false);
-    header->setStretchLastSection(false);
-    for (int column = 0; column < PlaylistModel::ColumnCount; ++column)
-        header->resizeSection(column, ColumnWidths[column]);
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        sortRows(*this, column, ListView1->header()->sortIndicatorOrder());
+    });
+    connect(ListView1, &PlaylistView::rowDropped, this,
+            [this](int from, int row) { moveRowTo(*this, from, row); });
+    // Handled once the drop is over, so a message never holds up the file manager's drag.
+    connect(
+        ListView1, &PlaylistView::urlsDropped, this,
+        [this](const QList<QUrl> &urls, int row) { dropFiles(*this, urls, row); },
+        Qt::QueuedConnection);
 }
 
 void frmmain::createStatusBar() {
@@ -158,20 +158,34 @@ void frmmain::createStatusBar() {
 void frmmain::createMenus() {
     QMenu *munfile = menuBar()->addMenu(QStringLiteral("文件"));
     munfile->setObjectName(QStringLiteral("munfile"));
-    QAction *munfilenew = addItem(munfile, "munfilenew", QStringLiteral("新建"));
-    QAction *munfileopen = addItem(munfile, "munfileopen", QStringLiteral("打开"));
-    QAction *munfilesave = addItem(munfile, "munfilesave", QStringLiteral("保存"));
-    QAction *munfilesaveas = addItem(munfile, "munfilesaveas", QStringLiteral("另存为"));
+    QAction *munfilenew = addItem(munfile, "munfilenew", QStringLiteral("新建"),
+                                  standardKeys(QKeySequence::New, Qt::CTRL | Qt::Key_N));
+    QAction *munfileopen = addItem(munfile, "munfileopen", QStringLiteral("打开"),
+                                   standardKeys(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+    QAction *munfilesave = addItem(munfile, "munfilesave", QStringLiteral("保存"),
+                                   standardKeys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+    QAction *munfilesaveas =
+        addItem(munfile, "munfilesaveas", QStringLiteral("另存为"),
+                standardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addSeparator(munfile, "q");
-    QAction *munfileexit = addItem(munfile, "munfileexit", QStringLiteral("退出"));
+    QAction *munfileexit = addItem(munfile, "munfileexit", QStringLiteral("退出"),
+                                   standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
     QMenu *munedit = menuBar()->addMenu(QStringLiteral("编辑"));
     munedit->setObjectName(QStringLiteral("munedit"));
+    QAction *muneditundo = addItem(munedit, "muneditundo", QStringLiteral("撤销"),
+                                   standardKeys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
+    QAction *muneditredo =
+        addItem(munedit, "muneditredo", QStringLiteral("重做"),
+                standardKeys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    addSeparator(munedit, "z");
     QAction *muneditadd = addItem(munedit, "muneditadd", QStringLiteral("加入"));
-    muneditdelete = addItem(munedit, "muneditdelete", QStringLiteral("删除"));
+    muneditdelete = addItem(munedit, "muneditdelete", QStringLiteral("删除"),
+                            {QKeySequence(QKeySequence::Delete)});
     addSeparator(munedit, "w");
-    muneditgoon = addItem(munedit, "muneditgoon", QStringLiteral("上移"));
-    muneditgodown = addItem(munedit, "muneditgodown", QStringLiteral("下移"));
+    muneditgoon = addItem(munedit, "muneditgoon", QStringLiteral("上移"), {Qt::ALT | Qt::Key_Up});
+    muneditgodown =
+        addItem(munedit, "muneditgodown", QStringLiteral("下移"), {Qt::ALT | Qt::Key_Down});
     addSeparator(munedit, "e");
     QAction *muneditselectall = addItem(munedit, "muneditselectall", QStringLiteral("全选"));
     QAction *muneditselectunall = addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
@@ -187,7 +201,8 @@ void frmmain::createMenus() {
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
-    QAction *munhelpzn = addItem(munhelp, "munhelpzn", QStringLiteral("指南"));
+    QAction *munhelpzn = addItem(munhelp, "munhelpzn", QStringLiteral("指南"),
+                                 standardKeys(QKeySequence::HelpContents, Qt::Key_F1));
     QAction *munhelpfaq = addItem(munhelp, "munhelpfaq", QStringLiteral("FAQ"));
     addSeparator(munhelp, "yh");
     QAction *munhelpemail = addItem(munhelp, "munhelpemail", QStringLiteral("给我发E_mail"));
@@ -200,6 +215,12 @@ void frmmain::createMenus() {
     connect(munfilesave, &QAction::triggered, this, [this] { saveList(*this); });
     connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
+    connect(muneditundo, &QAction::triggered, this, [this] { undoEdit(*this); });
+    connect(muneditredo, &QAction::triggered, this, [this] { redoEdit(*this); });
+    muneditundo->setEnabled(false);
+    muneditredo->setEnabled(false);
+    connect(&m_model->history(), &QUndoStack::canUndoChanged, muneditundo, &QAction::setEnabled);
+    connect(&m_model->history(), &QUndoStack::canRedoChanged, muneditredo, &QAction::setEnabled);
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
     connect(muneditdelete, &QAction::triggered, this, [this] { deleteCheckedRows(*this); });
     connect(muneditgoon, &QAction::triggered, this, [this] { moveRowUp(*this); });
@@ -243,9 +264,11 @@ void frmmain::trackEdits() {
             });
 }
 
-QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption) {
+QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption,
+                          const QList<QKeySequence> &shortcuts) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
+    action->setShortcuts(shortcuts);
     return action;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/playlistview.h"
 #include "platform/commondialog.h"
 
 #include <QMainWindow>
@@ -11,7 +12,6 @@ class frmAbout;
 class ToolbarColumn;
 class QLabel;
 class QMenu;
-class QTreeView;
 struct Platform;
 
 // The playlist window: the table, the status bar, the shared file dialog, the menu bar and the
@@ -54,7 +54,7 @@ public:
     // changes rows sets it without knowing of it.
     bool edited = false;
 
-    QTreeView *ListView1 = nullptr;
+    PlaylistView *ListView1 = nullptr;
     QStatusBar *sb = nullptr;
     CommonDialog cd;
 
@@ -76,7 +76,8 @@ private:
     void createMenus();
     void createToolbar();
     void trackEdits();
-    QAction *addItem(QMenu *menu, const char *name, const QString &caption);
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                     const QList<QKeySequence> &shortcuts = {});
     void addSeparator(QMenu *menu, const char *name);
 
     Platform &m_platform;

@@ -1,11 +1,16 @@
 #include "app/playlistmodel.h"
 
+#include "media/naturalorder.h"
 #include "playlist/playlisttexts.h"
 
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPalette>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -36,12 +41,41 @@ QString toolTip(const PlaylistEntry &entry) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// A drag of a row names this process and this table, so a drop from another window or another
+// run of the program is never taken for a row of this one.
+const QString RowMimeType = QStringLiteral("application/x-vantrel-row");
+
+QByteArray dragSource(const PlaylistModel *model) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
+           QByteArray::number(quintptr(model));
+}
+
+// A row without a size or a time sorts before every row that has one.
+qint64 sizeKey(const PlaylistEntry &row) {
+    bool ok = false;
+    const qint64 size = row.size.toLongLong(&ok);
+    return ok ? size : std::numeric_limits<qint64>::min();
+}
+
+qint64 timeKey(const PlaylistEntry &row) {
+    return row.createdTime.isValid() ? row.createdTime.toMSecsSinceEpoch()
+                                     : std::numeric_limits<qint64>::min();
+}
+
 Qt::Alignment columnAlignment(int column) {
     return (column == PlaylistModel::NameColumn ? Qt::AlignLeft : Qt::AlignHCenter) |
            Qt::AlignVCenter;
 }
 
 } // namespace
+
+PlaylistModel::PlaylistModel(QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_history(new QUndoStack(this)) {
+    m_history->setUndoLimit(UndoLimit);
+}
+
+PlaylistModel::~PlaylistModel() = default;
 
 int PlaylistModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -77,19 +111,12 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
     }
 }
 
-bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int role) {
-    if (role != Qt::CheckStateRole || index.column() != NameColumn ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid))
-        return false;
-    m_rows[size_t(index.row())]->checked = value.toInt() == Qt::Checked;
-    Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
-    return true;
-}
-
 Qt::ItemFlags PlaylistModel::flags(const QModelIndex &index) const {
+    // Drops go between rows, never onto one.
     if (!index.isValid())
-        return Qt::NoItemFlags;
-    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags result =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren | Qt::ItemIsDragEnabled;
     if (index.column() == NameColumn)
         result |= Qt::ItemIsUserCheckable;
     return result;
@@ -113,6 +140,39 @@ QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
+QStringList PlaylistModel::mimeTypes() const {
+    return {QStringLiteral("text/uri-list"), RowMimeType};
+}
+
+QMimeData *PlaylistModel::mimeData(const QModelIndexList &indexes) const {
+    if (indexes.isEmpty())
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setData(RowMimeType, dragSource(this) + ' ' + QByteArray::number(indexes.first().row()));
+    return data;
+}
+
+Qt::DropActions PlaylistModel::supportedDropActions() const {
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+std::optional<int> PlaylistModel::draggedRow(const QMimeData *data) const {
+    const QList<QByteArray> parts = data->data(RowMimeType).split(' ');
+    if (parts.size() != 3 || parts[0] + ' ' + parts[1] != dragSource(this))
+        return std::nullopt;
+    bool ok = false;
+    const int row = parts[2].toInt(&ok);
+    if (!ok || row < 0 || row >= rowCount())
+        return std::nullopt;
+    return row;
+}
+
+int PlaylistModel::rowOf(const PlaylistEntry *entry) const {
+    const auto found = std::find_if(m_rows.cbegin(), m_rows.cend(),
+                                    [entry](const Row &row) { return row.get() == entry; });
+    return found == m_rows.cend() ? -1 : int(found - m_rows.cbegin());
+}
+
 std::vector<PlaylistEntry> PlaylistModel::entries() const {
     std::vector<PlaylistEntry> result;
     result.reserve(m_rows.size());
@@ -121,82 +181,23 @@ std::vector<PlaylistEntry> PlaylistModel::entries() const {
     return result;
 }
 
-void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
-    Q_ASSERT(row >= 0 && row <= rowCount());
-    beginInsertRows({}, row, row);
-    m_rows.insert(m_rows.begin() + row, std::make_unique<PlaylistEntry>(std::move(entry)));
-    endInsertRows();
-}
-
-bool PlaylistModel::containsPath(const QString &path) const {
-    return std::any_of(m_rows.cbegin(), m_rows.cend(),
-                       [&path](const auto &row) { return row->path == path; });
-}
-
-void PlaylistModel::replaceEntry(int row, PlaylistEntry entry) {
-    Q_ASSERT(row >= 0 && row < rowCount());
-    *m_rows[size_t(row)] = std::move(entry);
-    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-int PlaylistModel::removeCheckedEntries() {
-    return removeEntries([](const PlaylistEntry &entry) { return entry.checked; });
-}
-
-int PlaylistModel::removeMissingEntries() {
-    return removeEntries(
-        [](const PlaylistEntry &entry) { return entry.kind == PlaylistEntry::Kind::Missing; });
-}
-
-int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) {
-    const auto firstGone = std::remove_if(m_rows.begin(), m_rows.end(),
-                                          [isRemoved](const auto &row) { return isRemoved(*row); });
-    const int removed = int(m_rows.end() - firstGone);
-    if (removed == 0)
-        return 0;
-    // One reset instead of a removal per run of checked rows: with thousands of runs the view
-    // would re-lay out its rows once per run.
-    beginResetModel();
-    m_rows.erase(firstGone, m_rows.end());
-    endResetModel();
-    return removed;
-}
-
-void PlaylistModel::setAllChecked(bool checked) {
-    for (const auto &row : m_rows)
-        row->checked = checked;
-    emitCheckMarksChanged();
-}
-
-void PlaylistModel::invertAllChecked() {
-    for (const auto &row : m_rows)
-        row->checked = !row->checked;
-    emitCheckMarksChanged();
-}
-
-void PlaylistModel::exchangeTexts(int row, int otherRow) {
-    Q_ASSERT(row >= 0 && row < rowCount() && otherRow >= 0 && otherRow < rowCount());
-    PlaylistEntry &a = *m_rows[size_t(row)];
-    PlaylistEntry &b = *m_rows[size_t(otherRow)];
-    std::swap(a, b);
-    std::swap(a.checked, b.checked);
-    Q_EMIT dataChanged(index(std::min(row, otherRow), 0),
-                       index(std::max(row, otherRow), ColumnCount - 1),
-                       {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
-}
-
-void PlaylistModel::emitCheckMarksChanged() {
-    if (!m_rows.empty())
-        Q_EMIT dataChanged(index(0, NameColumn), index(rowCount() - 1, NameColumn),
-                           {Qt::CheckStateRole});
+QSet<QString> PlaylistModel::paths() const {
+    QSet<QString> result;
+    result.reserve(qsizetype(m_rows.size()));
+    for (const Row &row : m_rows)
+        result.insert(row->path);
+    return result;
 }
 
 void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
     Q_ASSERT(entries.size() <= size_t(MaxRows));
-    std::vector<std::unique_ptr<PlaylistEntry>> rows;
+    std::vector<Row> rows;
     rows.reserve(entries.size());
     for (PlaylistEntry &entry : entries)
         rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+    // Clearing the history ends a group's step too; a group still running starts a new one.
+    m_history->clear();
+    m_groupOpen = false;
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
@@ -204,4 +205,134 @@ void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
 
 void PlaylistModel::clear() {
     replaceEntries({});
+}
+
+std::vector<int> PlaylistModel::sortedOrder(int column, Qt::SortOrder order) const {
+    std::vector<int> rows(m_rows.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    const auto sortBy = [&rows, order](const auto &keys) {
+        std::stable_sort(rows.begin(), rows.end(), [&keys, order](int a, int b) {
+            return order == Qt::AscendingOrder ? keys[size_t(a)] < keys[size_t(b)]
+                                               : keys[size_t(b)] < keys[size_t(a)];
+        });
+    };
+    if (column == SizeColumn || column == CreatedColumn) {
+        std::vector<qint64> keys;
+        keys.reserve(m_rows.size());
+        for (const Row &row : m_rows)
+            keys.push_back(column == SizeColumn ? sizeKey(*row) : timeKey(*row));
+        sortBy(keys);
+    } else {
+        // Keys built once per row: a comparison is then a plain comparison of texts.
+        std::vector<QString> keys;
+        keys.reserve(m_rows.size());
+        for (const Row &row : m_rows)
+            keys.push_back(naturalSortKey(cell(*row, column)));
+        sortBy(keys);
+    }
+    return rows;
+}
+
+void PlaylistModel::putRows(int first, std::vector<Row> rows) {
+    Q_ASSERT(first >= 0 && first <= rowCount() && !rows.empty());
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+std::vector<PlaylistModel::Row> PlaylistModel::takeRows(int first, int count) {
+    Q_ASSERT(first >= 0 && count > 0 && first + count <= rowCount());
+    beginRemoveRows({}, first, first + count - 1);
+    const auto begin = m_rows.begin() + first;
+    std::vector<Row> taken(std::make_move_iterator(begin), std::make_move_iterator(begin + count));
+    m_rows.erase(begin, begin + count);
+    endRemoveRows();
+    return taken;
+}
+
+// Both take or put rows at many separate places at once, with one reset instead of a change per
+// run of rows: with thousands of runs the view would lay out its rows once per run.
+void PlaylistModel::putRowsAt(const std::vector<int> &positions, std::vector<Row> rows) {
+    beginResetModel();
+    const size_t total = m_rows.size() + rows.size();
+    std::vector<Row> merged;
+    merged.reserve(total);
+    auto kept = std::make_move_iterator(m_rows.begin());
+    for (size_t i = 0; i < positions.size(); ++i) {
+        while (int(merged.size()) < positions[i])
+            merged.push_back(*kept++);
+        merged.push_back(std::move(rows[i]));
+    }
+    while (merged.size() < total)
+        merged.push_back(*kept++);
+    m_rows = std::move(merged);
+    endResetModel();
+}
+
+std::vector<PlaylistModel::Row> PlaylistModel::takeRowsAt(const std::vector<int> &positions) {
+    beginResetModel();
+    std::vector<Row> taken;
+    taken.reserve(positions.size());
+    for (const int position : positions)
+        taken.push_back(std::move(m_rows[size_t(position)]));
+    m_rows.erase(std::remove(m_rows.begin(), m_rows.end(), nullptr), m_rows.end());
+    endResetModel();
+    return taken;
+}
+
+void PlaylistModel::swapRowsAt(const std::vector<int> &positions, std::vector<Row> &rows) {
+    Q_ASSERT(!positions.empty() && positions.size() == rows.size());
+    for (size_t i = 0; i < positions.size(); ++i)
+        m_rows[size_t(positions[i])].swap(rows[i]);
+    const auto [first, last] = std::minmax_element(positions.cbegin(), positions.cend());
+    Q_EMIT dataChanged(index(*first, 0), index(*last, ColumnCount - 1));
+}
+
+void PlaylistModel::moveRow(int from, int to) {
+    Q_ASSERT(from != to && from >= 0 && to >= 0 && from < rowCount() && to < rowCount());
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    if (to > from)
+        std::rotate(m_rows.begin() + from, m_rows.begin() + from + 1, m_rows.begin() + to + 1);
+    else
+        std::rotate(m_rows.begin() + to, m_rows.begin() + from, m_rows.begin() + from + 1);
+    endMoveRows();
+}
+
+// Row i of the new order is row order[i] of the old one.
+void PlaylistModel::reorder(const std::vector<int> &order) {
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(order.size());
+    std::vector<Row> rows(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        newRowOf[size_t(order[i])] = int(i);
+        rows[i] = std::move(m_rows[size_t(order[i])]);
+    }
+    m_rows = std::move(rows);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after << this->index(newRowOf[size_t(index.row())], index.column());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::vector<bool> PlaylistModel::checkMarks() const {
+    std::vector<bool> marks;
+    marks.reserve(m_rows.size());
+    for (const Row &row : m_rows)
+        marks.push_back(row->checked);
+    return marks;
+}
+
+void PlaylistModel::setCheckMarks(const std::vector<bool> &marks) {
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rows[row]->checked = marks[row];
+    emitCheckMarksChanged(0, rowCount() - 1);
+}
+
+void PlaylistModel::emitCheckMarksChanged(int first, int last) {
+    if (first <= last)
+        Q_EMIT dataChanged(index(first, NameColumn), index(last, NameColumn), {Qt::CheckStateRole});
 }

@@ -3,12 +3,22 @@
 #include "playlist/playlistentry.h"
 
 #include <QAbstractTableModel>
+#include <QSet>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
-// The rows of the playlist table. Rows are held by pointer so that inserting many rows at one
-// fixed position (as Add does) moves pointers, not five strings per row.
+class QUndoCommand;
+class QUndoStack;
+
+// The rows of the playlist table and the history of their edits. Rows are held by pointer so
+// that inserting many rows at one fixed position (as Add does) moves pointers, not five strings
+// per row, and so that the history can keep the rows an edit took out instead of copies.
+//
+// Every public change of the rows is an edit that undo takes back, except loading a whole list
+// (replaceEntries, clear), which starts a fresh history.
 class PlaylistModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -16,44 +26,96 @@ public:
     enum Column { NameColumn, SizeColumn, PathColumn, TypeColumn, CreatedColumn, ColumnCount };
     // Header role giving each column's key ("key1" to "key5").
     static constexpr int ColumnKeyRole = Qt::UserRole;
+    // Undo goes back this many edits at most; older ones are forgotten with the rows they hold.
+    static constexpr int UndoLimit = 100;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit PlaylistModel(QObject *parent = nullptr);
+    ~PlaylistModel() override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // A check box toggled in the view is an edit of its own.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // Drags carry one row of this table; drops take files from a file manager too.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
+    // Stable: rows of equal keys keep their order. Names, paths and types in natural order,
+    // sizes by number, creation times by time.
+    void sort(int column, Qt::SortOrder order) override;
 
     const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
+    // The row that holds this entry, or -1.
+    int rowOf(const PlaylistEntry *entry) const;
     // Every row, in table order: what a playlist file is written from.
     std::vector<PlaylistEntry> entries() const;
-    // Inserts at 0-based position row (0 <= row <= rowCount()); the rows from there move down.
-    void insertEntry(int row, PlaylistEntry entry);
-    // Exact, case-sensitive comparison with every row's path cell.
-    bool containsPath(const QString &path) const;
-    // Replaces every row at once (one reset instead of one insertion per row).
+    // Every row's path cell: what Add and drops compare, exactly and case-sensitively.
+    QSet<QString> paths() const;
+    // The row that a drag of this table's data carries; nothing for any other data.
+    std::optional<int> draggedRow(const QMimeData *data) const;
+
+    // Loading a list: every row at once, and a fresh history.
     void replaceEntries(std::vector<PlaylistEntry> entries);
     void clear();
 
-    // Puts entry in the place of the row, check mark and all.
-    void replaceEntry(int row, PlaylistEntry entry);
-
+    // Inserts at 0-based position row (0 <= row <= rowCount()); the rows from there move down.
+    void insertEntry(int row, PlaylistEntry entry);
+    // Puts each entry in the place of its row (0-based), as one edit; the entries keep what
+    // they carry, check mark included.
+    void replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> replacements);
     // Removes every checked row and keeps the others in their order. Returns how many went.
     int removeCheckedEntries();
-    // Removes every row whose file was not found, in one step. Returns how many went.
+    // Removes every row whose file was not found, as one edit. Returns how many went.
     int removeMissingEntries();
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
-    // Exchanges two rows, all they carry but the check mark: each row keeps its own.
-    void exchangeTexts(int row, int otherRow);
+    // The whole row, check mark included, goes from one position to the other.
+    void moveEntry(int from, int to);
+
+    // The edits between the outermost begin and end are one step of the history: a whole scan
+    // of the search, one Add. Undo and redo wait until the step is complete.
+    void beginGroupedChange();
+    void endGroupedChange();
+
+    QUndoStack &history() const { return *m_history; }
+    // Each answers whether it changed more than check marks.
+    bool undo();
+    bool redo();
 
 private:
-    int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
-    void emitCheckMarksChanged();
+    using Row = std::unique_ptr<PlaylistEntry>;
+    class InsertEdit;
+    class RemoveEdit;
+    class ReplaceEdit;
+    class MoveEdit;
+    class SortEdit;
+    class MarksEdit;
 
-    std::vector<std::unique_ptr<PlaylistEntry>> m_rows;
+    void record(QUndoCommand *edit);
+    int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
+    // The rows' positions in the sorted order: element i is the row that goes to position i.
+    std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
+
+    void putRows(int first, std::vector<Row> rows);
+    std::vector<Row> takeRows(int first, int count);
+    void putRowsAt(const std::vector<int> &positions, std::vector<Row> rows);
+    std::vector<Row> takeRowsAt(const std::vector<int> &positions);
+    // Exchanges the rows at the positions with the given ones, which then hold the rows that
+    // were there.
+    void swapRowsAt(const std::vector<int> &positions, std::vector<Row> &rows);
+    void moveRow(int from, int to);
+    void reorder(const std::vector<int> &order);
+    void setCheckMarks(const std::vector<bool> &marks);
+    std::vector<bool> checkMarks() const;
+    void emitCheckMarksChanged(int first, int last);
+
+    std::vector<Row> m_rows;
+    QUndoStack *m_history;
+    int m_groupDepth = 0;
+    bool m_groupOpen = false;
 };

@@ -1,5 +1,6 @@
 #include "app/toolbarcolumn.h"
 
+#include "app/apptexts.h"
 #include "app/lineshape.h"
 #include "app/picturebutton.h"
 
@@ -72,6 +73,7 @@ void ToolbarColumn::createButton(int button, QAction *action) {
     auto *picturebutton = new PictureButton(picture, this);
     picturebutton->setObjectName(QStringLiteral("Image1_%1").arg(button));
     picturebutton->setAccessibleName(action->text());
+    picturebutton->setToolTip(AppTexts::buttonTip(action->text(), action->shortcut()));
     const int top = ButtonTop + ButtonPitch * button;
     picturebutton->setGeometry(ButtonLeft, top, ButtonSize, ButtonSize);
     m_buttons[size_t(button)] = picturebutton;

@@ -1,5 +1,6 @@
 // Times the edit commands on a full table of 32,767 rows, shown in the window, against the
 // time it takes to fill that table in the same run.
+#include "app/editcommands.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "platform/platform.h"
@@ -22,14 +23,17 @@ double timed(const std::function<void()> &step) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+// Appended as one step of the history, as a scan appends its finds.
 void fill(frmmain &form, int count) {
     PlaylistModel &model = form.model();
+    model.beginGroupedChange();
     for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("track%1.mp3").arg(i);
         model.insertEntry(model.rowCount(),
                           {name, QString::number(4000000 + i), QStringLiteral("/music/") + name,
                            QStringLiteral("MP3 音频"), QStringLiteral("2024/5/1 12:00:00")});
     }
+    model.endGroupedChange();
     form.updaterowcommands();
     form.showcount();
 }
@@ -60,12 +64,22 @@ int main(int argc, char *argv[]) {
     report("move up (middle row)", timed([&run] { run("muneditgoon"); }));
     report("move down (middle row)", timed([&run] { run("muneditgodown"); }));
 
+    report("undo move down", timed([&run] { run("muneditundo"); }));
+
+    report("sort by name",
+           timed([&form] { sortRows(form, PlaylistModel::NameColumn, Qt::DescendingOrder); }));
+    report("sort by size",
+           timed([&form] { sortRows(form, PlaylistModel::SizeColumn, Qt::AscendingOrder); }));
+    report("undo sort", timed([&run] { run("muneditundo"); }));
+
     // Every other row checked: the most separate runs of rows to remove.
     PlaylistModel &model = form.model();
     for (int row = 0; row < model.rowCount(); row += 2)
         model.setData(model.index(row, PlaylistModel::NameColumn), Qt::Checked, Qt::CheckStateRole);
     QApplication::processEvents();
     report("delete every other row", timed([&run] { run("muneditdelete"); }));
+    report("undo delete", timed([&run] { run("muneditundo"); }));
+    report("redo delete", timed([&run] { run("muneditredo"); }));
 
     run("muneditselectall");
     QApplication::processEvents();

@@ -7,22 +7,31 @@
 #include "media/mediatexts.h"
 #include "platform/platform.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace {
 
-// Adds the selection's new files; stops at the first path without a file, or when the table
-// is full.
-void addSelection(frmmain &form) {
-    PlaylistModel &model = form.model();
+// How many of the paths the table does not list yet, each taken as the file query names it.
+int newPathCount(const QStringList &paths, const QSet<QString> &listed) {
+    return int(std::count_if(paths.cbegin(), paths.cend(), [&listed](const QString &path) {
+        return !listed.contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    }));
+}
+
+// Adds the selection's new files; stops at the first path without a file.
+void addSelection(frmmain &form, QSet<QString> listed) {
     FileQuery query;
     for (const QString &path : std::as_const(form.cd.Selection)) {
-        const std::optional<PlaylistEntry> entry = query.entryFor(path);
+        std::optional<PlaylistEntry> entry = query.entryFor(path);
         if (!entry)
             return;
-        if (model.containsPath(entry->path))
+        if (listed.contains(entry->path))
             continue;
-        if (model.rowCount() >= MaxRows)
-            return;
-        model.insertEntry(form.insertpos - 1, *entry);
+        listed.insert(entry->path);
+        form.model().insertEntry(form.insertpos - 1, std::move(*entry));
     }
 }
 
@@ -30,7 +39,8 @@ void addSelection(frmmain &form) {
 
 void addFiles(frmmain &form) {
     form.saved = false;
-    const int rowCount = form.model().rowCount();
+    PlaylistModel &model = form.model();
+    const int rowCount = model.rowCount();
     if (rowCount >= MaxRows)
         return;
     form.insertpos = rowCount + 1;
@@ -39,17 +49,21 @@ void addFiles(frmmain &form) {
     cd.FileName.clear();
     cd.Filter = MediaTexts::addFilter();
     cd.Flags = CommonDialog::AllowMultiSelect;
-    if (cd.ShowOpen() == CommonDialog::BufferTooSmallError) {
+    cd.ShowOpen();
+    if (cd.FileName.isEmpty())
+        return;
+    QSet<QString> listed = model.paths();
+    if (rowCount + newPathCount(cd.Selection, listed) > MaxRows) {
         form.platform().messageBoxes->showMessage(&form, MediaTexts::tooManyFiles(),
                                                   AppTexts::title(), MessageIcon::None);
         return;
     }
-    if (cd.FileName.isEmpty())
-        return;
 
     // Rows added before a failure stay; the status and the row commands follow the table
     // either way.
-    addSelection(form);
+    model.beginGroupedChange();
+    addSelection(form, std::move(listed));
+    model.endGroupedChange();
     form.updaterowcommands();
     form.showcount();
 }

@@ -13,7 +13,8 @@ std::optional<PlaylistEntry> FileQuery::entryFor(const QString &path) {
     entry.size = QString::number(info.size());
     entry.path = QDir::cleanPath(info.absoluteFilePath());
     entry.type = typeDescription(entry.name);
-    entry.created = generalDateText(creationTime(info), m_locale);
+    entry.createdTime = creationTime(info);
+    entry.created = generalDateText(entry.createdTime, m_locale);
     return entry;
 }
 
@@ -27,7 +28,8 @@ std::optional<PlaylistEntry> FileQuery::folderEntryFor(const QString &path) {
     if (entry.name.isEmpty())
         entry.name = entry.path;
     entry.type = m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")).comment();
-    entry.created = generalDateText(creationTime(info), m_locale);
+    entry.createdTime = creationTime(info);
+    entry.created = generalDateText(entry.createdTime, m_locale);
     return entry;
 }
 

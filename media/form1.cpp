@@ -181,8 +181,11 @@ void Form1::start(const QString &folder) {
                        m_main.ListView1);
     // An invalid pattern matches nothing, so the scan finds nothing and ends at once.
     const WildcardPattern pattern(Combo1->currentText().trimmed());
+    // Undo takes back a whole scan at once.
+    m_main.model().beginGroupedChange();
     if (pattern.isValid())
         ScanFolder(folder, pattern);
+    m_main.model().endGroupedChange();
     m_throttle.reset();
     m_scanRunning = false;
 

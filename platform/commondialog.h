@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class CodePage;
-
 // What a command asked the file dialog for.
 struct FileDialogRequest {
     QString fileName;
@@ -34,21 +32,17 @@ public:
 class CommonDialog {
 public:
     enum Flag { OverwritePrompt = 2, AllowMultiSelect = 512 };
-    // The dialog's error for a selection whose text does not fit into MaxFileSize.
-    static constexpr int BufferTooSmallError = 20476;
 
-    CommonDialog(FileDialogBackend &backend, const CodePage &codePage);
+    explicit CommonDialog(FileDialogBackend &backend);
 
     QString FileName;
     QString Filter;
     int Flags = 0;
-    int MaxFileSize = 260;
-    // Every path of the open dialog's selection; FileName holds the first.
+    // Every path of the open dialog's selection, however many; FileName holds the first.
     QStringList Selection;
 
-    // Returns 0, or BufferTooSmallError (then FileName is left as it was). Selection is empty
-    // unless files were chosen.
-    [[nodiscard]] int ShowOpen();
+    // Selection is empty unless files were chosen.
+    void ShowOpen();
     // A name chosen without an extension gets the extension of the chosen filter entry.
     void ShowSave();
 
@@ -56,13 +50,8 @@ private:
     FileDialogRequest request() const;
 
     FileDialogBackend &m_backend;
-    const CodePage &m_codePage;
 };
 
 // The extension (".pls") of the filter entry (0-based) whose pattern is one "*.ext", or an empty
 // text.
 QString filterExtension(const QString &filter, int index);
-
-// Bytes that the selection takes in the dialog's single-text form (one path; or the folder,
-// then a blank and a name per file), the terminating zero included.
-int selectionTextLength(const QStringList &paths, const CodePage &codePage);

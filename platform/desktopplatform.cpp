@@ -4,6 +4,7 @@
 #include "platform/qtfolderpicker.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtprogramlauncher.h"
+#include "platform/qtsettings.h"
 #include "platform/qtshell.h"
 #include "platform/standinregistry.h"
 
@@ -15,5 +16,6 @@ Platform desktopPlatform() {
                     std::make_unique<StandInRegistry>(),
                     std::make_unique<QtProgramLauncher>(),
                     std::make_unique<QtFolderPicker>(),
-                    std::make_unique<QtEventPump>()};
+                    std::make_unique<QtEventPump>(),
+                    std::make_unique<QtSettings>()};
 }

@@ -7,6 +7,7 @@
 #include "platform/messageboxes.h"
 #include "platform/programlauncher.h"
 #include "platform/registry.h"
+#include "platform/settings.h"
 #include "platform/shell.h"
 
 #include <memory>
@@ -22,6 +23,7 @@ struct Platform {
     std::unique_ptr<ProgramLauncher> programs;
     std::unique_ptr<FolderPicker> folderPicker;
     std::unique_ptr<EventPump> eventPump;
+    std::unique_ptr<Settings> settings;
 };
 
 Platform desktopPlatform();

@@ -16,11 +16,7 @@ QString chooseFile(frmmain &form) {
     CommonDialog &cd = form.cd;
     cd.Filter = PlaylistTexts::openFilter();
     MessageBoxes &messages = *form.platform().messageBoxes;
-    if (cd.ShowOpen() == CommonDialog::BufferTooSmallError) {
-        messages.showMessage(&form, PlaylistTexts::selectionTooLong(), AppTexts::title(),
-                             MessageIcon::Warning);
-        return {};
-    }
+    cd.ShowOpen();
     // The dialog keeps the options of the last command, so Add may have left it multi-select.
     if (cd.Selection.size() > 1) {
         messages.showMessage(&form, PlaylistTexts::notOneFile(), AppTexts::title(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The table holds at most this many rows: row positions and counters are 16-bit signed numbers
@@ -27,6 +28,8 @@ struct PlaylistEntry {
     // The playlist file named the entry relative to its own folder; path still holds the
     // absolute path, and a save writes it relative again where it can.
     bool relative = false;
+    // The time the created cell shows, kept so that rows sort by time rather than by text.
+    QDateTime createdTime = {};
 
     bool isLocal() const { return kind != Kind::Address; }
 };

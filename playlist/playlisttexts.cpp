@@ -93,10 +93,6 @@ QString notOneFile() {
     return QStringLiteral("请只选择一个列表文件。");
 }
 
-QString selectionTooLong() {
-    return QStringLiteral("所选列表文件的路径太长，无法打开。");
-}
-
 QString missingEntries(int count, const QStringList &firstPaths) {
     QString text = QStringLiteral("列表中有%1个节目文件找不到，它们以灰色显示，可用“编辑”菜单的"
                                   "“删除无效项”或“重新定位…”修复：")

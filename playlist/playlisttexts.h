@@ -34,7 +34,6 @@ QString tooLarge(const QString &list, qint64 maxMiB);
 QString cannotOpenFormat(const QString &list);
 QString tooManyEntries(const QString &list, qsizetype count, int maximum);
 QString notOneFile();
-QString selectionTooLong();
 
 // After a list opened: how many of its entries were not found, and the first of them.
 QString missingEntries(int count, const QStringList &firstPaths);

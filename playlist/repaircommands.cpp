@@ -48,6 +48,7 @@ void relocateMissingRows(frmmain &form) {
     pump.showBusyPointer();
     const Relocation relocation = relocateMissing(form.model().entries(), folder);
     FileQuery query;
+    std::vector<std::pair<int, PlaylistEntry>> replacements;
     for (const auto &[row, path] : relocation.found) {
         const PlaylistEntry &old = form.model().entry(row);
         std::optional<PlaylistEntry> entry = query.entryFor(path);
@@ -57,8 +58,10 @@ void relocateMissingRows(frmmain &form) {
         entry->title = old.title;
         entry->length = old.length;
         entry->relative = old.relative;
-        form.model().replaceEntry(row, std::move(*entry));
+        replacements.emplace_back(row, std::move(*entry));
     }
+    // Every path found is one edit, which undo takes back whole.
+    form.model().replaceEntriesAt(std::move(replacements));
     pump.restorePointer();
     if (!relocation.found.empty())
         form.saved = false;

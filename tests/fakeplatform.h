@@ -160,6 +160,15 @@ public:
     }
 };
 
+// Settings that start empty and keep what is stored for the test's run.
+class FakeSettings : public Settings {
+public:
+    QVariantMap values;
+
+    QVariant value(const QString &key) const override { return values.value(key); }
+    void setValue(const QString &key, const QVariant &value) override { values[key] = value; }
+};
+
 // A platform of fakes, with typed access to each of them.
 struct FakePlatform {
     FakeFileDialog *fileDialog = new FakeFileDialog;
@@ -169,6 +178,7 @@ struct FakePlatform {
     FakeProgramLauncher *programs = new FakeProgramLauncher;
     FakeFolderPicker *folderPicker = new FakeFolderPicker;
     FakeEventPump *eventPump = new FakeEventPump;
+    FakeSettings *settings = new FakeSettings;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
                       std::unique_ptr<MessageBoxes>(messageBoxes),
                       CodePage("UTF-8"),
@@ -176,5 +186,6 @@ struct FakePlatform {
                       std::unique_ptr<Registry>(registry),
                       std::unique_ptr<ProgramLauncher>(programs),
                       std::unique_ptr<FolderPicker>(folderPicker),
-                      std::unique_ptr<EventPump>(eventPump)};
+                      std::unique_ptr<EventPump>(eventPump),
+                      std::unique_ptr<Settings>(settings)};
 };

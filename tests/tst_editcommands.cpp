@@ -1,70 +1,92 @@
-#include "app/apptexts.h"
-#include "app/frmmain.h"
 #include "app/lineshape.h"
-#include "app/playlistmodel.h"
-#include "fakeplatform.h"
+#include "playlistwindow.h"
 
-#include <QAbstractItemModelTester>
-#include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTreeView>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-// The window over fake services, its model watched by the model tester.
-struct Window {
-    FakePlatform fakes;
-    frmmain form{fakes.platform};
-    QAbstractItemModelTester tester{&form.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest};
+enum Look { Flat, Raised, Pressed };
 
-    // Rows put straight into the table, one a character, '.' unchecked, 'x' checked; '*' selects
-    // the row before it. Row N holds "fN" in all five cells. Row commands and count follow.
-    explicit Window(const QString &pattern) {
-        PlaylistModel &model = form.model();
-        for (const QChar c : pattern) {
-            const QString name = u"f%1"_s.arg(model.rowCount() + 1);
-            if (c == '*')
-                form.selectRow(model.rowCount() - 1);
-            else
-                model.insertEntry(model.rowCount(), {name, name, name, name, name, c == 'x'});
-        }
-        form.updaterowcommands();
-        form.showcount();
+// Each frame's look, told by the colours of its four lines.
+QList<int> looks(const frmmain &form) {
+    const QColor face = form.palette().color(QPalette::Window);
+    const QList<QList<QColor>> known{{face, face, face, face},
+                                     {Qt::white, Qt::white, Qt::black, Qt::black},
+                                     {Qt::black, Qt::black, Qt::white, Qt::white}};
+    QList<int> result;
+    for (int i = 0; i < 7; ++i) {
+        QList<QColor> frame;
+        for (int n = 1; n <= 4; ++n)
+            frame << form.findChild<LineShape *>(u"Line%1_%2"_s.arg(n).arg(i))->color();
+        result << int(known.indexOf(frame));
     }
+    return result;
+}
 
-    // The rows as "f1 f3x* f2": 'x' checked, '*' selected, '<' the view's current row where it
-    // is not the selected one, '?' cells taken from different rows.
-    QString rows() const {
-        QStringList result;
-        for (int r = 0; r < form.model().rowCount(); ++r) {
-            const PlaylistEntry &e = form.model().entry(r);
-            const bool whole = QStringList{e.size, e.path, e.type, e.created}.count(e.name) == 4;
-            const bool selected = form.ListView1->selectionModel()->isRowSelected(r);
-            result << e.name + (whole ? "" : "?") + (e.checked ? "x" : "") + (selected ? "*" : "") +
-                          (selected == (form.ListView1->currentIndex().row() == r) ? "" : "<");
-        }
-        return result.join(' ');
-    }
-
-    // The seven frames, one character each: '-' flat in the button face, 'r' raised (white over
-    // black), 'p' pressed (black over white).
-    QString looks() const {
-        const QColor face = form.palette().color(QPalette::Window), w = Qt::white, b = Qt::black;
-        const QList<QList<QColor>> known{{face, face, face, face}, {w, w, b, b}, {b, b, w, w}};
-        QString result;
-        for (int i = 0; i < 7; ++i) {
-            QList<QColor> frame;
-            for (int n = 1; n <= 4; ++n)
-                frame << form.findChild<LineShape *>(u"Line%1_%2"_s.arg(n).arg(i))->color();
-            result += u"?-rp"_s[known.indexOf(frame) + 1];
-        }
-        return result;
-    }
+// Mouse steps over the client area: a move to a point, or a move or click over a button.
+struct Step {
+    QTest::MouseAction action;
+    Qt::MouseButton button;
+    QPoint at;
 };
+Step to(int x, int y) {
+    return {QTest::MouseMove, Qt::NoButton, {x, y}};
+}
+Step over(int button, Qt::MouseButton mouse = Qt::NoButton) {
+    return {mouse ? QTest::MouseClick : QTest::MouseMove, mouse, {610, 14 + 28 * button}};
+}
+
+struct MouseCase {
+    const char *name;
+    int rows;
+    QList<Step> steps;
+    QList<int> looks;
+    QStringList ran;
+};
+
+// A flattening wipes what came before it, so each place of the background has its own case.
+const QList<MouseCase> mouseCases = {
+    {"only the background flattens",
+     0,
+     {over(0), to(610, 24), to(610, 32), to(100, 100), to(50, 346)},
+     {Raised, Raised, Flat, Flat, Flat, Flat, Flat},
+     {}},
+    {"beside the column", 0, {over(0), to(594, 200)}, QList<int>(7, Flat), {}},
+    {"between two buttons", 0, {over(0), to(610, 28)}, QList<int>(7, Flat), {}},
+    {"unavailable buttons",
+     0,
+     {over(5), over(4, Qt::LeftButton), over(6, Qt::RightButton)},
+     QList<int>(7, Flat),
+     {}},
+    {"presses of any button",
+     0,
+     {over(1, Qt::MiddleButton), over(2, Qt::RightButton), to(611, 70)},
+     {Flat, Pressed, Raised, Flat, Flat, Flat, Flat},
+     {}},
+    {"each button's command",
+     2,
+     {over(0, Qt::LeftButton), over(1, Qt::LeftButton), over(2, Qt::LeftButton),
+      over(3, Qt::LeftButton), over(6, Qt::LeftButton), over(5, Qt::LeftButton),
+      over(4, Qt::LeftButton)},
+     QList<int>(7, Pressed),
+     {"munfilenew", "munfileopen", "munfilesave", "muneditadd", "muneditgodown", "muneditgoon",
+      "muneditdelete"}},
+};
+
+// Every column sorts these rows differently; the created texts run against the times. A missing
+// file has no size, type or time.
+std::vector<PlaylistEntry> unsortedRows() {
+    std::vector<PlaylistEntry> rows{
+        {"Song 10.mp3", "30", "/b/Song 10.mp3", "MP3 音频", "1"},
+        {"a.mp3", "5", "/d/a.mp3", "AAC 音频", "4"},
+        {"song 2.mp3", "1000", "/a/song 2.mp3", "Ogg 音频", "3", true},
+        {"Song 1.mp3", "200", "/c/Song 1.mp3", "FLAC 音频", "2"},
+        {"gone.mp3", {}, "/e/gone.mp3", {}, {}, false, PlaylistEntry::Kind::Missing}};
+    const QDate days[] = {{2024, 3, 1}, {2022, 1, 1}, {2023, 5, 1}, {2024, 1, 1}};
+    for (size_t row = 0; row < std::size(days); ++row)
+        rows[row].createdTime = QDateTime(days[row], {9, 0});
+    return rows;
+}
 
 } // namespace
 
@@ -73,95 +95,168 @@ class EditCommandsTest : public QObject {
 
 private Q_SLOTS:
     void commands_data() {
-        // The rows before (as Window takes them) | the menu items run, less their "munedit" |
-        // the rows after (as rows() gives them).
-        QTest::addColumn<QString>("row");
-        QTest::newRow("delete, none checked") << u"..*. | delete | f1 f2* f3"_s;
-        QTest::newRow("delete bottom up, then move with nothing current")
-            << u"x.xx..xx.x | delete goon godown | f2 f5 f6 f9"_s;
-        QTest::newRow("delete all, then the check marks")
-            << u"xx*x | delete selectall selectunall selectclear | "_s;
-        QTest::newRow("delete, current stays") << u"xx..*. | delete | f3 f4* f5"_s;
-        QTest::newRow("delete current, next takes its place") << u".x*x.. | delete | f1 f4* f5"_s;
-        QTest::newRow("delete current last row") << u"..xxx* | delete | f1 f2*"_s;
-        // The selection goes with the moved file, the check marks stay; at an edge nothing
-        // changes but `saved`.
-        QTest::newRow("one row, both edges") << u".* | goon godown | f1*"_s;
-        QTest::newRow("up to the top, mark stays") << u"..x* | goon goon goon | f3* f1 f2x"_s;
-        QTest::newRow("down to the bottom") << u".*x. | godown godown godown | f2 f3x f1*"_s;
-        QTest::newRow("invert") << u"x..x*. | selectunall | f1 f2x f3x f4* f5x"_s;
-        QTest::newRow("clear") << u"x..x*. | selectclear | f1 f2 f3 f4* f5"_s;
-        QTest::newRow("select all, invert") << u".*x.. | selectall selectunall | f1* f2 f3 f4"_s;
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<int>>("checked");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QStringList>("checkedAfter");
+        QTest::addColumn<QString>("currentAfter");
+        const auto row = [](const char *name, int rows, QList<int> checked, int current,
+                            QStringList items, QStringList order, QStringList checkedAfter,
+                            QString currentAfter) {
+            for (QString &item : items)
+                item.prepend("munedit");
+            QTest::newRow(name) << rows << checked << current << items << order << checkedAfter
+                                << currentAfter;
+        };
+        row("delete, none checked", 3, {}, 2, {"delete"}, {"x1", "x2", "x3"}, {}, "x2");
+        row("delete bottom up, then move with nothing current", 10, {1, 3, 4, 7, 8, 10}, 0,
+            {"delete", "goon", "godown"}, {"x2", "x5", "x6", "x9"}, {}, "");
+        row("delete all, then the check marks", 3, {1, 2, 3}, 2,
+            {"delete", "selectall", "selectunall", "selectclear"}, {}, {}, "");
+        row("delete, current stays", 5, {1, 2}, 4, {"delete"}, {"x3", "x4", "x5"}, {}, "x4");
+        row("delete current, next takes its place", 5, {2, 3}, 2, {"delete"}, {"x1", "x4", "x5"},
+            {}, "x4");
+        row("delete current last row", 5, {3, 4, 5}, 5, {"delete"}, {"x1", "x2"}, {}, "x2");
+        row("one row, both edges", 1, {}, 1, {"goon", "godown"}, {"x1"}, {}, "x1");
+        // A check mark marks a file: it goes where the file goes.
+        row("checked row up to the top", 3, {3}, 3, {"goon", "goon", "goon"}, {"x3", "x1", "x2"},
+            {"x3"}, "x3");
+        row("row down past a checked one", 3, {2}, 1, {"godown", "godown", "godown"},
+            {"x2", "x3", "x1"}, {"x2"}, "x1");
+        row("invert", 5, {1, 4}, 4, {"selectunall"}, {"x1", "x2", "x3", "x4", "x5"},
+            {"x2", "x3", "x5"}, "x4");
+        row("clear", 5, {1, 4}, 4, {"selectclear"}, {"x1", "x2", "x3", "x4", "x5"}, {}, "x4");
+        row("select all, invert", 3, {2}, 1, {"selectall", "selectunall"}, {"x1", "x2", "x3"}, {},
+            "x1");
     }
 
     void commands() {
-        QFETCH(QString, row);
-        const QStringList part = row.split(" | ");
-        Window w(part[0]);
-        w.form.saved = true;
-        QSignalSpy changes(&w.form.model(), &QAbstractItemModel::dataChanged);
+        QFETCH(int, rows);
+        QFETCH(QList<int>, checked);
+        QFETCH(int, current);
+        QFETCH(QStringList, items);
+        PlaylistWindow w;
+        w.load(rows, checked, current);
+        for (const QString &item : std::as_const(items))
+            w.form.findChild<QAction *>(item)->trigger();
 
-        for (const QString &command : part[1].split(' '))
-            w.form.findChild<QAction *>("munedit" + command)->trigger();
-
-        QCOMPARE(w.rows(), part[2]);
+        QTEST(w.names(), "order");
+        QTEST(w.names(true), "checkedAfter");
+        QTEST(w.current(), "currentAfter");
         // The row commands clear `saved` even when they change nothing; the check marks leave it.
-        const bool checkMarks = part[1].startsWith("select");
-        QCOMPARE(w.form.saved, checkMarks);
+        QCOMPARE(w.form.saved, items.first().startsWith("muneditselect"));
         const int count = w.form.model().rowCount();
-        QCOMPARE(w.form.findChild<QLabel *>("countPanel")->text(), AppTexts::countMessage(count));
-        QCOMPARE(w.form.muneditdelete->isEnabled(), count > 0);
-        if (checkMarks && count > 0) { // each command tells the view of every row's mark at once
-            QCOMPARE(changes.size(), part[1].count(' ') + 1);
-            for (const QList<QVariant> &c : std::as_const(changes))
-                QCOMPARE(c[1].toModelIndex().row() - c[0].toModelIndex().row(), count - 1);
-        }
+        QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(count));
+        for (const char *item : {"muneditdelete", "muneditgoon", "muneditgodown"})
+            QCOMPARE(w.item(item)->isEnabled(), count > 0);
     }
 
-    void toolbarLayout() {
-        Window w({});
-        const QWidget *column = w.form.findChild<QWidget *>("toolbarColumn");
-        QCOMPARE(column->mapTo(w.form.centralWidget(), QPoint()), QPoint(596, 0));
-        const QList<QRect> frame{{0, 0, 20, 1}, {0, 1, 1, 20}, {1, 20, 20, 1}, {20, 0, 1, 20}};
+    void dragWithinTable_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("onto");
+        QTest::addColumn<bool>("lower");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("below the middle") << 0 << 2 << true << QStringList{"x2", "x3", "x1", "x4"};
+        QTest::newRow("above the middle") << 3 << 0 << false << QStringList{"x4", "x1", "x2", "x3"};
+        QTest::newRow("below the rows") << 1 << -1 << false << QStringList{"x1", "x3", "x4", "x2"};
+        QTest::newRow("onto itself") << 1 << 1 << true << QStringList{"x1", "x2", "x3", "x4"};
+    }
+
+    void dragWithinTable() {
+        QFETCH(int, from);
+        QFETCH(int, onto);
+        QFETCH(bool, lower);
+        QFETCH(QStringList, order);
+        PlaylistWindow w;
+        w.load(4, {1});
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QCOMPARE(w.dragRow(from, w.rowPoint(onto, lower)), Qt::MoveAction);
+        QCOMPARE(w.names(), order);
+        QCOMPARE(w.names(true), QStringList{"x1"});
+        const bool moved = order != QStringList{"x1", "x2", "x3", "x4"};
+        QCOMPARE(w.form.saved, !moved);
+        QCOMPARE(w.current(), moved ? u"x%1"_s.arg(from + 1) : QString());
+
+        // A row dragged from another window is no row of this table.
+        PlaylistWindow other;
+        other.load(4);
+        const std::unique_ptr<QMimeData> foreign(
+            other.form.model().mimeData({other.form.model().index(3, 0)}));
+        QCOMPARE(w.drop(foreign.get(), w.rowPoint(0)), Qt::IgnoreAction);
+        QCOMPARE(w.names(), order);
+    }
+
+    void sortByHeader_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("ascending");
+        QTest::newRow("names: natural, any case")
+            << 0 << QStringList{"a.mp3", "gone.mp3", "Song 1.mp3", "song 2.mp3", "Song 10.mp3"};
+        QTest::newRow("sizes by number, none first")
+            << 1 << QStringList{"gone.mp3", "a.mp3", "Song 10.mp3", "Song 1.mp3", "song 2.mp3"};
+        QTest::newRow("paths") << 2
+                               << QStringList{"song 2.mp3", "Song 10.mp3", "Song 1.mp3", "a.mp3",
+                                              "gone.mp3"};
+        QTest::newRow("types, none first")
+            << 3 << QStringList{"gone.mp3", "a.mp3", "Song 1.mp3", "Song 10.mp3", "song 2.mp3"};
+        QTest::newRow("creation by time, none first")
+            << 4 << QStringList{"gone.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "Song 10.mp3"};
+    }
+
+    void sortByHeader() {
+        QFETCH(int, column);
+        QFETCH(QStringList, ascending);
+        PlaylistWindow w;
+        w.load(unsortedRows(), 2);
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        const QStringList loaded = w.names();
+
+        w.clickHeader(column);
+        QCOMPARE(w.names(), ascending);
+        QVERIFY(!w.form.saved);
+        QCOMPARE(w.names(true), QStringList{"song 2.mp3"});
+        QCOMPARE(w.current(), "a.mp3");
+        w.clickHeader(column);
+        QCOMPARE(w.names(), QStringList(ascending.crbegin(), ascending.crend()));
+        w.item("muneditundo")->trigger();
+        w.item("muneditundo")->trigger();
+        QCOMPARE(w.names(), loaded);
+        QCOMPARE(w.current(), "a.mp3");
+        // Once the order has changed, a click sorts ascending again.
+        w.item("muneditgodown")->trigger();
+        w.clickHeader(column);
+        QCOMPARE(w.names(), ascending);
+    }
+
+    void toolbarButtons() {
+        PlaylistWindow w;
+        const QStringList tips{"新建 (Ctrl+N)", "打开 (Ctrl+O)", "保存 (Ctrl+S)",  "加入",
+                               "删除 (Del)",    "上移 (Alt+Up)", "下移 (Alt+Down)"};
         for (int i = 0; i < 7; ++i) {
-            QWidget *button = column->findChild<QWidget *>(u"Image1_%1"_s.arg(i));
-            QCOMPARE(button->geometry(), QRect(4, 4 + 28 * i, 21, 21));
-            for (int n = 1; n <= 4; ++n)
-                QCOMPARE(column->findChild<QWidget *>(u"Line%1_%2"_s.arg(n).arg(i))->geometry(),
-                         frame[n - 1].translated(button->pos()));
-            QCOMPARE(button->accessibleName(), u"新建打开保存加入删除上移下移"_s.mid(2 * i, 2));
+            QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
+            QCOMPARE(button->accessibleName(), tips[i].left(2));
+            QCOMPARE(button->toolTip(), tips[i]);
             const QImage drawn = button->grab().toImage();
             QVERIFY(drawn.pixel(10, 10) != drawn.pixel(0, 0));
         }
-        const auto *separator = column->findChild<LineShape *>("Line5");
-        QCOMPARE(separator->geometry(), QRect(0, 84, 28, 2));
-        QCOMPARE(separator->color(), w.form.palette().color(QPalette::WindowText));
     }
 
     void toolbarMouse_data() {
-        // The rows before | the steps | the looks after | the commands run | the rows after. A
-        // step: m moves, L, R and M click the left, right and middle mouse buttons, over a button
-        // given by its number or at a point of the client area. Dialogs and questions are
-        // cancelled.
-        QTest::addColumn<QString>("row");
-        QTest::newRow("only the background flattens")
-            << u" | m0 m610,24 m610,32 m100,100 m100,5 m50,346 | rr----- |  | "_s;
-        // A flattening wipes what came before it, so each place of the background has its own row.
-        QTest::newRow("beside the column") << u" | m0 m594,200 | ------- |  | "_s;
-        QTest::newRow("between two buttons") << u" | m0 m610,28 | ------- |  | "_s;
-        QTest::newRow("unavailable buttons") << u" | m0 m5 L4 R6 | ------- |  | "_s;
-        QTest::newRow("presses") << u" | M1 R2 m611,70 | -pr---- |  | "_s;
-        QTest::newRow("move up") << u"..*x | L5 | -----p- | muneditgoon | f2* f1 f3x"_s;
-        QTest::newRow("each button's command")
-            << QString("..*x | L0 L1 L2 L3 L6 L4 | ppppp-p | munfilenew munfileopen munfilesave "
-                       "muneditadd muneditgodown muneditdelete | f1 f3*");
-        QTest::newRow("delete all") << u"xx | m4 L4 R4 | ------- | muneditdelete | "_s;
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < mouseCases.size(); ++i)
+            QTest::newRow(mouseCases[i].name) << i;
     }
 
+    // Dialogs and questions that a button brings up are cancelled.
     void toolbarMouse() {
-        QFETCH(QString, row);
-        const QStringList part = row.split(" | ");
-        Window w(part[0]);
+        QFETCH(int, index);
+        const MouseCase &c = mouseCases[index];
+        PlaylistWindow w;
+        w.load(c.rows, {}, c.rows);
+        w.form.saved = false;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         w.fakes.fileDialog->openAnswers.resize(2);
@@ -172,18 +267,11 @@ private Q_SLOTS:
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
         const QImage picture = w.form.findChild<QWidget *>("Image1_5")->grab().toImage();
 
-        for (const QString &step : part[1].split(' ')) {
-            const QStringList xy = step.mid(1).split(',');
-            const QPoint at = w.form.centralWidget()->mapTo(
-                &w.form, xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt())
-                                        : QPoint(610, 14 + 28 * xy[0].toInt()));
-            // Each button's letter stands at the value of its flag; a move's 'm' at no button.
-            const auto button = Qt::MouseButton(u"mLR-M"_s.indexOf(step[0]));
-            QTest::mouseEvent(step[0] == 'm' ? QTest::MouseMove : QTest::MouseClick,
-                              w.form.windowHandle(), button, {}, at);
-        }
-
-        QCOMPARE(QStringList({w.looks(), ran.join(' '), w.rows()}), part.mid(2));
+        for (const Step &step : c.steps)
+            QTest::mouseEvent(step.action, w.form.windowHandle(), step.button, {},
+                              w.form.centralWidget()->mapTo(&w.form, step.at));
+        QCOMPARE(looks(w.form), c.looks);
+        QCOMPARE(ran, c.ran);
         // Whether its button takes the mouse or not, a picture is drawn the same.
         QCOMPARE(w.form.findChild<QWidget *>("Image1_5")->grab().toImage(), picture);
     }

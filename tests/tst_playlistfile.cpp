@@ -1,16 +1,12 @@
-#include "app/frmmain.h"
-#include "app/playlistmodel.h"
-#include "fakeplatform.h"
 #include "platform/codepage.h"
 #include "playlist/playlistreader.h"
 #include "playlist/playlistwriter.h"
 #include "playlist/relocation.h"
+#include "playlistwindow.h"
 
-#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDirIterator>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -102,8 +98,7 @@ class TestPlaylistFile : public QObject {
 
     QTemporaryDir m_root;
     QString m_work; // the media files and lists of one test, made afresh for each
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<frmmain> m_form;
+    std::unique_ptr<PlaylistWindow> m_window;
 
     QString at(const QString &name) const { return m_work + '/' + name; }
     QByteArray bytesAt(const QString &name) const { return at(name).toUtf8(); }
@@ -116,27 +111,31 @@ class TestPlaylistFile : public QObject {
         QFile file(QDir(m_work).absoluteFilePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
     }
-    void trigger(const char *item) { m_form->findChild<QAction *>(item)->trigger(); }
+    void trigger(const char *item) { m_window->item(item)->trigger(); }
     void open(const QString &name) {
-        m_fake->fileDialog->openAnswers.push_back({at(name)});
+        m_window->fakes.fileDialog->openAnswers.push_back({at(name)});
         trigger("munfileopen");
     }
     void saveAs(const QString &name) {
-        m_fake->fileDialog->saveAnswers.push_back(at(name));
+        m_window->fakes.fileDialog->saveAnswers.push_back(at(name));
         trigger("munfilesaveas");
     }
     QList<Row> rows() const {
         QList<Row> result;
-        for (const PlaylistEntry &e : m_form->model().entries())
+        for (const PlaylistEntry &e : m_window->form.model().entries())
             result << Row{e.kind, e.path, e.title, e.length, e.relative};
         return result;
     }
     State state() const {
-        if (!m_form->isVisible())
+        if (!m_window->form.isVisible())
             return {{}, {}, {}, false, false, false, true};
-        const QString count = m_form->findChild<QLabel *>("countPanel")->text();
-        return {m_form->listname, m_form->windowTitle(), count, m_form->muneditdelete->isEnabled(),
-                m_form->saved,    m_form->edited};
+        const frmmain &form = m_window->form;
+        return {form.listname,
+                form.windowTitle(),
+                m_window->countText(),
+                form.muneditdelete->isEnabled(),
+                form.saved,
+                form.edited};
     }
     State named(const QString &name, int rows, bool saved, bool edited = false) const {
         const QString count = QString("共有%1个节目文件！").arg(rows);
@@ -172,17 +171,15 @@ private Q_SLOTS:
 };
 
 void TestPlaylistFile::init() {
-    m_form.reset(); // before the platform and the folder it uses
+    m_window.reset(); // before the folder it uses
     QVERIFY(QDir(m_work).removeRecursively());
     for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
                              "literal%20name.mp3", "album/d.mp3"})
         write(name, "id3");
-    m_fake = std::make_unique<FakePlatform>();
+    m_window = std::make_unique<PlaylistWindow>();
     // Under a GB18030 locale too, playlists name files in UTF-8, as Linux does.
-    m_fake->platform.codePage = CodePage("GB18030");
-    m_form = std::make_unique<frmmain>(m_fake->platform);
-    new QAbstractItemModelTester(&m_form->model(), m_form.get());
-    m_form->show();
+    m_window->fakes.platform.codePage = CodePage("GB18030");
+    m_window->form.show();
 }
 
 // The bytes written for rows, or the refusal.
@@ -441,21 +438,21 @@ void TestPlaylistFile::openThenSaveAsKeepsEveryEntry() {
     // Each Open of a list with missing entries says so once.
     const bool missing = std::any_of(rows.cbegin(), rows.cend(),
                                      [](const Row &row) { return row.kind == Kind::Missing; });
-    QCOMPARE(m_fake->messageBoxes->shown.size(), missing ? 2 : 0);
+    QCOMPARE(m_window->fakes.messageBoxes->shown.size(), missing ? 2 : 0);
 }
 
 void TestPlaylistFile::openNamesTheFirstMissingEntries() {
     write("l.m3u", "#EXTM3U\r\n#EXTINF:205,Song\r\na.mp3\r\nn1\r\nn2\r\nn3\r\nn4\r\nn5\r\nn6\r\n");
     open("l.m3u");
-    QCOMPARE(m_fake->messageBoxes->shown.size(), 1);
-    const ShownMessage &shown = m_fake->messageBoxes->shown.first();
+    QCOMPARE(m_window->fakes.messageBoxes->shown.size(), 1);
+    const ShownMessage &shown = m_window->fakes.messageBoxes->shown.first();
     const QStringList first{at("n1"), at("n2"), at("n3"), at("n4"), at("n5")};
     QCOMPARE(shown.text, "列表中有6个节目文件找不到，它们以灰色显示，可用“编辑”菜单的“删除无效项”或"
                          "“重新定位…”修复：\n" +
                              first.join('\n') + "\n……");
     QCOMPARE(shown.icon, MessageIcon::Warning);
     QCOMPARE(state(), named("l.m3u", 7, false));
-    const PlaylistModel &model = m_form->model();
+    const PlaylistModel &model = m_window->form.model();
     QCOMPARE(model.data(model.index(1, PlaylistModel::SizeColumn), Qt::ForegroundRole),
              QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
     QCOMPARE(model.data(model.index(1, PlaylistModel::PathColumn), Qt::ToolTipRole),
@@ -467,14 +464,14 @@ void TestPlaylistFile::openNamesTheFirstMissingEntries() {
 void TestPlaylistFile::fullTable() {
     write("full.m3u", QByteArray("a.mp3\n").repeated(MaxRows));
     open("full.m3u");
-    QCOMPARE(m_form->model().rowCount(), MaxRows);
+    QCOMPARE(m_window->form.model().rowCount(), MaxRows);
     saveAs("full.pls");
     QVERIFY(read("full.pls").endsWith("File32767=a.mp3\r\nNumberOfEntries=32767\r\nVersion=2\r\n"));
-    QVERIFY(m_fake->messageBoxes->shown.isEmpty());
+    QVERIFY(m_window->fakes.messageBoxes->shown.isEmpty());
 }
 
 void TestPlaylistFile::prepare(Start start) {
-    FakeFileDialog &dialog = *m_fake->fileDialog;
+    FakeFileDialog &dialog = *m_window->fakes.fileDialog;
     write("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
     write("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
     write("old.pls", "old");
@@ -493,7 +490,7 @@ void TestPlaylistFile::prepare(Start start) {
     if (start == Checked)
         trigger("muneditselectall");
     dialog = {};
-    m_fake->messageBoxes->shown.clear();
+    m_window->fakes.messageBoxes->shown.clear();
 }
 
 void TestPlaylistFile::documentCommands_data() {
@@ -512,7 +509,8 @@ void TestPlaylistFile::documentCommands_data() {
     row("open, not a pls",
         {open, Saved, no, {"old.pls"}, {}, own, {}, {}, "不是有效的PLS", MessageIcon::None});
     row("open, two files", {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
-    row("open, path too long", {open, Saved, no, {QString(300, 'x')}, {}, own, {}, {}, "太长"});
+    row("open, name too long",
+        {open, Saved, no, {QString(300, 'x') + ".m3u"}, {}, own, {}, {}, "无法读取"});
     row("open cancelled", {open, Saved, no, {""}, {}, own});
     row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
     row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
@@ -556,9 +554,9 @@ void TestPlaylistFile::documentCommands_data() {
 void TestPlaylistFile::documentCommands() {
     QFETCH(Command, c);
     prepare(c.start);
-    FakeFileDialog &dialog = *m_fake->fileDialog;
+    FakeFileDialog &dialog = *m_window->fakes.fileDialog;
     if (c.answer)
-        m_fake->messageBoxes->answers = {*c.answer};
+        m_window->fakes.messageBoxes->answers = {*c.answer};
     QStringList selection;
     for (const QString &name : std::as_const(c.open))
         selection << (name.isEmpty() ? name : at(name));
@@ -574,10 +572,10 @@ void TestPlaylistFile::documentCommands() {
     if (c.item)
         trigger(c.item);
     else
-        m_form->close();
+        m_window->form.close();
 
     // The question first, then the command's message, all under the program's title.
-    const QList<ShownMessage> &shown = m_fake->messageBoxes->shown;
+    const QList<ShownMessage> &shown = m_window->fakes.messageBoxes->shown;
     QCOMPARE(shown.size(), int(c.answer.has_value()) + int(!c.message.isEmpty()));
     for (const ShownMessage &message : shown) {
         const bool question = c.answer && &message == &shown.first();
@@ -638,23 +636,34 @@ void TestPlaylistFile::relocationTakesTheNearestFile() {
 void TestPlaylistFile::repairCommands() {
     write("l.m3u", "#EXTM3U\r\n#EXTINF:3,C\r\ngone/sub/c.mp3\r\nnone.mp3\r\na.mp3\r\n");
     open("l.m3u");
-    m_fake->folderPicker->answers = {QString(), m_work};
+    m_window->fakes.folderPicker->answers = {QString(), m_work};
+    const QList<Row> opened = rows();
     trigger("muneditrelocate"); // cancelled
     trigger("muneditrelocate");
-    QCOMPARE(rows(), (QList<Row>{{Kind::File, at("sub/c.mp3"), "C", 3, true},
-                                 {Kind::Missing, at("none.mp3"), {}, -1, true},
-                                 {Kind::File, at("a.mp3"), {}, -1, true}}));
-    QCOMPARE(m_fake->eventPump->busyShown, 1);
+    const QList<Row> relocated{{Kind::File, at("sub/c.mp3"), "C", 3, true},
+                               {Kind::Missing, at("none.mp3"), {}, -1, true},
+                               {Kind::File, at("a.mp3"), {}, -1, true}};
+    QCOMPARE(rows(), relocated);
+    QCOMPARE(m_window->fakes.eventPump->busyShown, 1);
+    QCOMPARE(state(), named("l.m3u", 3, false, true));
+    // Each repair is one step of the history.
+    trigger("muneditundo");
+    QCOMPARE(rows(), opened);
+    QCOMPARE(opened.first(), (Row{Kind::Missing, at("gone/sub/c.mp3"), "C", 3, true}));
+    trigger("muneditredo");
+    QCOMPARE(rows(), relocated);
 
-    QSignalSpy resets(&m_form->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy resets(&m_window->form.model(), &QAbstractItemModel::modelReset);
     trigger("muneditremovemissing");
     QCOMPARE(resets.size(), 1);
     QCOMPARE(state(), named("l.m3u", 2, false, true));
+    trigger("muneditundo");
+    QCOMPARE(rows(), relocated);
+    QCOMPARE(state(), named("l.m3u", 3, false, true));
+    trigger("muneditredo");
     trigger("muneditremovemissing");
     trigger("muneditrelocate");
-    QStringList texts;
-    for (const ShownMessage &message : std::as_const(m_fake->messageBoxes->shown))
-        texts << message.text;
+    QStringList texts = m_window->messages();
     texts.removeFirst(); // the message of Open
     QCOMPARE(texts, (QStringList{"找到了1个节目文件，还有1个找不到。",
                                  "列表中没有找不到的节目文件。", "列表中没有找不到的节目文件。"}));

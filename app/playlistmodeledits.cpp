@@ -1,0 +1,270 @@
+// The edits of the playlist table and their history. Each edit keeps what undo needs and no
+// more: the rows it took out (not copies), the positions it took them from, a permutation, or
+// the check marks before.
+#include "app/playlistmodel.h"
+
+#include <QUndoStack>
+
+namespace {
+
+enum EditId { GroupedInsertId = 1, MarksId = 2 };
+
+} // namespace
+
+// Rows inserted as one block. While the edit is undone it holds the rows it took out.
+class PlaylistModel::InsertEdit : public QUndoCommand {
+public:
+    InsertEdit(PlaylistModel &model, int first, Row row, bool grouped)
+        : m_model(model)
+        , m_first(first)
+        , m_grouped(grouped) {
+        m_rows.push_back(std::move(row));
+    }
+
+    int id() const override { return m_grouped ? GroupedInsertId : -1; }
+    void redo() override { m_model.putRows(m_first, std::exchange(m_rows, {})); }
+    void undo() override { m_rows = m_model.takeRows(m_first, m_count); }
+
+    // A row inserted anywhere in the block or right beside it keeps the block whole, whether a
+    // scan appends or Add inserts at one fixed place.
+    bool mergeWith(const QUndoCommand *other) override {
+        const auto *insert = static_cast<const InsertEdit *>(other);
+        if (insert->m_first < m_first || insert->m_first > m_first + m_count)
+            return false;
+        m_count += insert->m_count;
+        return true;
+    }
+
+private:
+    PlaylistModel &m_model;
+    int m_first;
+    int m_count = 1;
+    bool m_grouped;
+    std::vector<Row> m_rows;
+};
+
+// Rows removed from anywhere; while the edit is done it holds them with their old positions.
+class PlaylistModel::RemoveEdit : public QUndoCommand {
+public:
+    RemoveEdit(PlaylistModel &model, std::vector<int> positions)
+        : m_model(model)
+        , m_positions(std::move(positions)) {}
+
+    void redo() override { m_rows = m_model.takeRowsAt(m_positions); }
+    void undo() override { m_model.putRowsAt(m_positions, std::exchange(m_rows, {})); }
+
+private:
+    PlaylistModel &m_model;
+    std::vector<int> m_positions;
+    std::vector<Row> m_rows;
+};
+
+// Rows put in the place of others; the edit holds the rows that are not in the table, and
+// exchanging them back and forth is both redo and undo.
+class PlaylistModel::ReplaceEdit : public QUndoCommand {
+public:
+    ReplaceEdit(PlaylistModel &model, std::vector<int> positions, std::vector<Row> rows)
+        : m_model(model)
+        , m_positions(std::move(positions))
+        , m_rows(std::move(rows)) {}
+
+    void redo() override { m_model.swapRowsAt(m_positions, m_rows); }
+    void undo() override { m_model.swapRowsAt(m_positions, m_rows); }
+
+private:
+    PlaylistModel &m_model;
+    std::vector<int> m_positions;
+    std::vector<Row> m_rows;
+};
+
+class PlaylistModel::MoveEdit : public QUndoCommand {
+public:
+    MoveEdit(PlaylistModel &model, int from, int to)
+        : m_model(model)
+        , m_from(from)
+        , m_to(to) {}
+
+    void redo() override { m_model.moveRow(m_from, m_to); }
+    void undo() override { m_model.moveRow(m_to, m_from); }
+
+private:
+    PlaylistModel &m_model;
+    int m_from;
+    int m_to;
+};
+
+class PlaylistModel::SortEdit : public QUndoCommand {
+public:
+    SortEdit(PlaylistModel &model, std::vector<int> order)
+        : m_model(model)
+        , m_order(std::move(order)) {}
+
+    void redo() override { m_model.reorder(m_order); }
+    void undo() override {
+        std::vector<int> back(m_order.size());
+        for (size_t i = 0; i < m_order.size(); ++i)
+            back[size_t(m_order[i])] = int(i);
+        m_model.reorder(back);
+    }
+
+private:
+    PlaylistModel &m_model;
+    std::vector<int> m_order;
+};
+
+// Setting every mark keeps the marks before; toggling one and inverting all are their own
+// inverse.
+class PlaylistModel::MarksEdit : public QUndoCommand {
+public:
+    static constexpr int AllRows = -1;
+
+    MarksEdit(PlaylistModel &model, int toggledRow)
+        : m_model(model)
+        , m_row(toggledRow) {}
+    MarksEdit(PlaylistModel &model, bool checked)
+        : m_model(model)
+        , m_setTo(checked) {}
+
+    int id() const override { return MarksId; }
+
+    void redo() override {
+        if (!m_setTo) {
+            invert();
+            return;
+        }
+        m_before = m_model.checkMarks();
+        m_model.setCheckMarks(std::vector<bool>(m_before.size(), *m_setTo));
+    }
+
+    void undo() override {
+        if (m_setTo)
+            m_model.setCheckMarks(std::exchange(m_before, {}));
+        else
+            invert();
+    }
+
+private:
+    void invert() {
+        const int first = m_row == AllRows ? 0 : m_row;
+        const int last = m_row == AllRows ? m_model.rowCount() - 1 : m_row;
+        for (int row = first; row <= last; ++row)
+            m_model.m_rows[size_t(row)]->checked = !m_model.m_rows[size_t(row)]->checked;
+        m_model.emitCheckMarksChanged(first, last);
+    }
+
+    PlaylistModel &m_model;
+    int m_row = AllRows;
+    std::optional<bool> m_setTo;
+    std::vector<bool> m_before;
+};
+
+bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::CheckStateRole || index.column() != NameColumn ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    if ((value.toInt() == Qt::Checked) != entry(index.row()).checked)
+        record(new MarksEdit(*this, index.row()));
+    return true;
+}
+
+void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
+    Q_ASSERT(row >= 0 && row <= rowCount() && rowCount() < MaxRows);
+    record(new InsertEdit(*this, row, std::make_unique<PlaylistEntry>(std::move(entry)),
+                          m_groupDepth > 0));
+}
+
+void PlaylistModel::replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> replacements) {
+    if (replacements.empty())
+        return;
+    std::vector<int> positions;
+    std::vector<Row> rows;
+    positions.reserve(replacements.size());
+    rows.reserve(replacements.size());
+    for (auto &[row, entry] : replacements) {
+        Q_ASSERT(row >= 0 && row < rowCount());
+        positions.push_back(row);
+        rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+    }
+    record(new ReplaceEdit(*this, std::move(positions), std::move(rows)));
+}
+
+int PlaylistModel::removeCheckedEntries() {
+    return removeEntries([](const PlaylistEntry &entry) { return entry.checked; });
+}
+
+int PlaylistModel::removeMissingEntries() {
+    return removeEntries(
+        [](const PlaylistEntry &entry) { return entry.kind == PlaylistEntry::Kind::Missing; });
+}
+
+int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) {
+    std::vector<int> positions;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (isRemoved(*m_rows[row]))
+            positions.push_back(int(row));
+    }
+    const int removed = int(positions.size());
+    if (removed > 0)
+        record(new RemoveEdit(*this, std::move(positions)));
+    return removed;
+}
+
+void PlaylistModel::setAllChecked(bool checked) {
+    const bool changes = std::any_of(m_rows.cbegin(), m_rows.cend(),
+                                     [checked](const Row &row) { return row->checked != checked; });
+    if (changes)
+        record(new MarksEdit(*this, checked));
+}
+
+void PlaylistModel::invertAllChecked() {
+    if (!m_rows.empty())
+        record(new MarksEdit(*this, int(MarksEdit::AllRows)));
+}
+
+void PlaylistModel::moveEntry(int from, int to) {
+    if (from != to)
+        record(new MoveEdit(*this, from, to));
+}
+
+void PlaylistModel::sort(int column, Qt::SortOrder order) {
+    std::vector<int> rows = sortedOrder(column, order);
+    if (!std::is_sorted(rows.cbegin(), rows.cend()))
+        record(new SortEdit(*this, std::move(rows)));
+}
+
+void PlaylistModel::beginGroupedChange() {
+    ++m_groupDepth;
+}
+
+void PlaylistModel::endGroupedChange() {
+    Q_ASSERT(m_groupDepth > 0);
+    if (--m_groupDepth == 0 && m_groupOpen) {
+        m_history->endMacro();
+        m_groupOpen = false;
+    }
+}
+
+bool PlaylistModel::undo() {
+    if (!m_history->canUndo())
+        return false;
+    const bool marksOnly = m_history->command(m_history->index() - 1)->id() == MarksId;
+    m_history->undo();
+    return !marksOnly;
+}
+
+bool PlaylistModel::redo() {
+    if (!m_history->canRedo())
+        return false;
+    const bool marksOnly = m_history->command(m_history->index())->id() == MarksId;
+    m_history->redo();
+    return !marksOnly;
+}
+
+// A group opens its step with its first edit, so a group that changes nothing leaves no step.
+void PlaylistModel::record(QUndoCommand *edit) {
+    if (m_groupDepth > 0 && !m_groupOpen) {
+        m_history->beginMacro({});
+        m_groupOpen = true;
+    }
+    m_history->push(edit);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTreeView>
+#include <QUrl>
+
+class PlaylistModel;
+class Settings;
+
+// The playlist table: one line per row, a check box at its start, columns the user can widen
+// (remembered between runs), rows that files from a file manager and the table's own rows can
+// be dropped between, and Space to toggle the current row's check mark in any column.
+class PlaylistView : public QTreeView {
+    Q_OBJECT
+
+public:
+    PlaylistView(PlaylistModel *model, Settings &settings, QWidget *parent);
+
+    // Shows which column the rows are sorted by until the next change of the rows' order.
+    void showSortedBy(int column, Qt::SortOrder order);
+
+Q_SIGNALS:
+    // row is the position the drop is in front of (the row count: after the last row).
+    void urlsDropped(const QList<QUrl> &urls, int row);
+    void rowDropped(int from, int row);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void restoreColumnWidths();
+    void storeColumnWidths();
+    // A row of this table moves; files are accepted as a copy, anything else is refused.
+    void settleDropAction(QDragMoveEvent *event) const;
+    int dropRow(const QPoint &position) const;
+
+    PlaylistModel *m_model;
+    Settings &m_settings;
+};
