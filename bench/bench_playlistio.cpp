@@ -112,7 +112,6 @@ int main(int argc, char *argv[]) {
     Platform platform = desktopPlatform();
     platform.fileDialog.reset(dialog);
     platform.messageBoxes = std::make_unique<FailingMessages>();
-    platform.codePage = CodePage("UTF-8");
     frmmain form(platform);
 
     std::printf("%d entries naming real files; baseline stat() loop: %.1f ms\n", EntryCount,

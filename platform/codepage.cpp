@@ -3,29 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <langinfo.h>
-
-namespace {
-
-bool isUsableCharset(const QByteArray &name) {
-    return !name.isEmpty() && QStringEncoder(name.constData()).isValid();
-}
-
-bool isPlainAscii(const QByteArray &name) {
-    return name == "ANSI_X3.4-1968" || name == "ASCII" || name == "US-ASCII";
-}
-
-} // namespace
-
 CodePage::CodePage(QByteArray charset)
     : m_charset(std::move(charset)) {}
-
-CodePage CodePage::system() {
-    const QByteArray codeset = nl_langinfo(CODESET);
-    if (isPlainAscii(codeset) || !isUsableCharset(codeset))
-        return CodePage("UTF-8");
-    return CodePage(codeset);
-}
 
 std::optional<QByteArray> CodePage::encode(const QString &text) const {
     QStringEncoder encoder(m_charset.constData(), QStringConverter::Flag::Stateless);

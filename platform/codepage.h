@@ -5,15 +5,13 @@
 
 #include <optional>
 
-// The system's character set, in which playlists are written and file-dialog results are
-// counted. On Linux it is the locale's codeset; tests construct any other one directly.
+// A character set that playlists are written in. Linux names files in UTF-8, so that is what
+// the save commands hand the writer; the writer keeps GBK and the others for lists meant for
+// Windows players.
 class CodePage {
 public:
     // charset is a name the text codecs know ("UTF-8", "GBK", "GB18030").
     explicit CodePage(QByteArray charset);
-
-    // The locale's character set; UTF-8 where the locale is plain ASCII or unknown to the codecs.
-    static CodePage system();
 
     // The text's bytes, or nothing when the character set cannot hold every character.
     std::optional<QByteArray> encode(const QString &text) const;

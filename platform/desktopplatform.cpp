@@ -9,13 +9,8 @@
 #include "platform/standinregistry.h"
 
 Platform desktopPlatform() {
-    return Platform{std::make_unique<QtFileDialog>(),
-                    std::make_unique<QtMessageBoxes>(),
-                    CodePage::system(),
-                    std::make_unique<QtShell>(),
-                    std::make_unique<StandInRegistry>(),
-                    std::make_unique<QtProgramLauncher>(),
-                    std::make_unique<QtFolderPicker>(),
-                    std::make_unique<QtEventPump>(),
-                    std::make_unique<QtSettings>()};
+    return Platform{std::make_unique<QtFileDialog>(),      std::make_unique<QtMessageBoxes>(),
+                    std::make_unique<QtShell>(),           std::make_unique<StandInRegistry>(),
+                    std::make_unique<QtProgramLauncher>(), std::make_unique<QtFolderPicker>(),
+                    std::make_unique<QtEventPump>(),       std::make_unique<QtSettings>()};
 }

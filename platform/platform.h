@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/codepage.h"
 #include "platform/commondialog.h"
 #include "platform/eventpump.h"
 #include "platform/folderpicker.h"
@@ -17,7 +16,6 @@
 struct Platform {
     std::unique_ptr<FileDialogBackend> fileDialog;
     std::unique_ptr<MessageBoxes> messageBoxes;
-    CodePage codePage;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Registry> registry;
     std::unique_ptr<ProgramLauncher> programs;

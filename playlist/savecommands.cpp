@@ -3,6 +3,7 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlisttexts.h"

@@ -181,7 +181,6 @@ struct FakePlatform {
     FakeSettings *settings = new FakeSettings;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
                       std::unique_ptr<MessageBoxes>(messageBoxes),
-                      CodePage("UTF-8"),
                       std::unique_ptr<Shell>(shell),
                       std::unique_ptr<Registry>(registry),
                       std::unique_ptr<ProgramLauncher>(programs),

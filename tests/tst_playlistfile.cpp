@@ -177,8 +177,6 @@ void TestPlaylistFile::init() {
                              "literal%20name.mp3", "album/d.mp3"})
         write(name, "id3");
     m_window = std::make_unique<PlaylistWindow>();
-    // Under a GB18030 locale too, playlists name files in UTF-8, as Linux does.
-    m_window->fakes.platform.codePage = CodePage("GB18030");
     m_window->form.show();
 }
 
