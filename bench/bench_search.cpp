@@ -4,8 +4,8 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "media/form1.h"
+#include "platform/localtimezone.h"
 #include "platform/platform.h"
-#include "platform/startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,7 +80,7 @@ double timeScan(Form1 &dialog, const QString &pattern) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    Startup::pinLocalTimeZone();
+    pinLocalTimeZone();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
