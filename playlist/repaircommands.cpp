@@ -49,15 +49,8 @@ void relocateMissingRows(frmmain &form) {
     const Relocation relocation = relocateMissing(form.model().entries(), folder);
     FileQuery query;
     for (const auto &[row, path] : relocation.found) {
-        const PlaylistEntry &old = form.model().entry(row);
-        std::optional<PlaylistEntry> entry = query.entryFor(path);
-        if (!entry)
-            continue;
-        entry->checked = old.checked;
-        entry->title = old.title;
-        entry->length = old.length;
-        entry->relative = old.relative;
-        form.model().replaceEntry(row, std::move(*entry));
+        if (std::optional<PlaylistEntry> entry = relocatedRow(form.model().entry(row), path, query))
+            form.model().replaceEntry(row, std::move(*entry));
     }
     pump.restorePointer();
     if (!relocation.found.empty())
