@@ -27,7 +27,7 @@ bool relocate(std::vector<PlaylistEntry> &rows, const QString &folder) {
             changed = true;
         }
     }
-    warn(PlaylistTexts::relocated(int(relocation.found.size()), relocation.stillMissing));
+    tell(PlaylistTexts::relocated(int(relocation.found.size()), relocation.stillMissing));
     return changed;
 }
 

@@ -109,7 +109,7 @@ int findCommand(const QStringList &arguments) {
     walk.run(folder.value());
     progress.clear();
     if (walk.skippedNames() > 0)
-        warn(MediaTexts::skippedNames(walk.skippedNames()));
+        tell(MediaTexts::skippedNames(walk.skippedNames()));
     if (rows.size() > size_t(MaxRows))
         return fail(ExitStatus::BadInput, ListToolTexts::tooManyFinds(folder.value(), MaxRows));
     return writeRows(target, rows);

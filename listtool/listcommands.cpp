@@ -68,12 +68,12 @@ std::optional<int> readArguments(QCommandLineParser &parser, const QStringList &
     return ExitStatus::BadUsage;
 }
 
-void warn(const QString &message) {
+void tell(const QString &message) {
     StandardStreams::writeError(ListToolTexts::messageLine(message));
 }
 
 int fail(int status, const QString &message) {
-    warn(message);
+    tell(message);
     return status;
 }
 

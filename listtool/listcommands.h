@@ -31,6 +31,7 @@ int convertCommand(const QStringList &arguments);
 int checkCommand(const QStringList &arguments);
 int showCommand(const QStringList &arguments);
 
+// How messages name the tool.
 inline const QString ToolName = QStringLiteral("vantrel-list");
 // Where a list written to standard output is named on the command line.
 inline const QString StandardOutput = QStringLiteral("-");
@@ -46,7 +47,7 @@ std::optional<int> readArguments(QCommandLineParser &parser, const QStringList &
                                  int positionalCount);
 
 // Tells message on standard error.
-void warn(const QString &message);
+void tell(const QString &message);
 // Tells message on standard error and answers status.
 int fail(int status, const QString &message);
 

@@ -8,6 +8,26 @@
 
 #include <utility>
 
+namespace {
+
+using Command = int (*)(const QStringList &arguments);
+
+Command commandNamed(const QString &word) {
+    const std::pair<QLatin1String, Command> commands[] = {
+        {QLatin1String("find"), findCommand},
+        {QLatin1String("convert"), convertCommand},
+        {QLatin1String("check"), checkCommand},
+        {QLatin1String("show"), showCommand},
+    };
+    for (const auto &[name, command] : commands) {
+        if (word == name)
+            return command;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 // vantrel-list: the playlist commands of the core, with no window and no display.
 int main(int argc, char *argv[]) {
     pinLocalTimeZone();
@@ -27,22 +47,12 @@ int main(int argc, char *argv[]) {
         return printOutput(ListToolTexts::versionReply().toUtf8());
 
     const QStringList words = parser.positionalArguments();
-    QString problem;
-    if (!parsed)
+    QString problem = ListToolTexts::noCommand();
+    if (!parsed) {
         problem = optionProblem(parser, {help, version}, arguments);
-    else if (words.isEmpty())
-        problem = ListToolTexts::noCommand();
-    else {
-        const std::pair<QLatin1String, int (*)(const QStringList &)> commands[] = {
-            {QLatin1String("find"), findCommand},
-            {QLatin1String("convert"), convertCommand},
-            {QLatin1String("check"), checkCommand},
-            {QLatin1String("show"), showCommand},
-        };
-        for (const auto &[name, run] : commands) {
-            if (words.first() == name)
-                return run(words);
-        }
+    } else if (!words.isEmpty()) {
+        if (const Command command = commandNamed(words.first()))
+            return command(words);
         problem = ListToolTexts::unknownCommand(words.first());
     }
     StandardStreams::writeError(ListToolTexts::usageError(ToolName, problem));
