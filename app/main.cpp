@@ -2,6 +2,7 @@
 #include "app/apptexts.h"
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "platform/localtimezone.h"
 #include "platform/platform.h"
 #include "platform/startup.h"
 
@@ -9,7 +10,7 @@
 #include <QIcon>
 
 int main(int argc, char *argv[]) {
-    Startup::pinLocalTimeZone();
+    pinLocalTimeZone();
     // Help and version answer without a display. Anything else is read once Qt has taken its
     // own options (-platform, -style...) out of the arguments.
     QStringList arguments;

@@ -4,8 +4,8 @@
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "media/filequery.h"
+#include "platform/localtimezone.h"
 #include "platform/platform.h"
-#include "platform/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,7 +33,7 @@ void report(const char *what, double seconds, double baseline) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    Startup::pinLocalTimeZone();
+    pinLocalTimeZone();
     QApplication app(argc, argv);
 
     const char *suffixes[] = {".mp3", ".ogg", ".wav", ".flac", ".wma", ".rm", ".mp4", ".avi"};

@@ -57,11 +57,14 @@ QString listFull() {
     return QStringLiteral("列表已满（最多%1个节目文件），停止查找！").arg(MaxRows);
 }
 
+QString skippedNames(int skipped) {
+    return QStringLiteral("已跳过%1个名称不是UTF-8编码的文件或文件夹。").arg(skipped);
+}
+
 QString withSkippedNames(const QString &endMessage, int skipped) {
     if (skipped == 0)
         return endMessage;
-    return endMessage +
-           QStringLiteral("\n已跳过%1个名称不是UTF-8编码的文件或文件夹。").arg(skipped);
+    return endMessage + QLatin1Char('\n') + skippedNames(skipped);
 }
 
 QString noFolder(const QString &location) {

@@ -25,7 +25,9 @@ QString completed();
 QString stopped();
 // The scan ended because the table holds all the rows it can.
 QString listFull();
-// The end message, and on its second line how many names were skipped for not being UTF-8.
+// How many names were skipped for not being UTF-8.
+QString skippedNames(int skipped);
+// The end message, and on its second line the skipped names' count when there were any.
 QString withSkippedNames(const QString &endMessage, int skipped);
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);

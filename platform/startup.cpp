@@ -1,7 +1,6 @@
 #include "platform/startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -28,11 +27,6 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
 }
 
 } // namespace
-
-void pinLocalTimeZone() {
-    if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
-        qputenv("TZ", ":/etc/localtime");
-}
 
 std::unique_ptr<QApplication> openDisplay(int &argc, char **argv) {
     previousHandler = qInstallMessageHandler(startupMessageHandler);

@@ -7,10 +7,6 @@ class QApplication;
 // Start-up steps that talk to the operating system.
 namespace Startup {
 
-// With TZ unset, glibc re-reads /etc/localtime for every date conversion; naming the file once
-// lets it keep the zone, which makes building thousands of rows much faster.
-void pinLocalTimeZone();
-
 // The application object, or a one-line message and exit status 1 when no display can be
 // opened (instead of the toolkit's abort).
 std::unique_ptr<QApplication> openDisplay(int &argc, char **argv);

@@ -1,5 +1,6 @@
 #include "playlist/relocation.h"
 
+#include "media/filequery.h"
 #include "media/naturalorder.h"
 #include "platform/folderlisting.h"
 
@@ -86,4 +87,16 @@ Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString
         relocation.found.emplace_back(int(row), nearest->path);
     }
     return relocation;
+}
+
+std::optional<PlaylistEntry> relocatedRow(const PlaylistEntry &missing, const QString &found,
+                                          FileQuery &query) {
+    std::optional<PlaylistEntry> row = query.entryFor(found);
+    if (!row)
+        return std::nullopt;
+    row->checked = missing.checked;
+    row->title = missing.title;
+    row->length = missing.length;
+    row->relative = missing.relative;
+    return row;
 }

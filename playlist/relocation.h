@@ -4,8 +4,11 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
+
+class FileQuery;
 
 // Where the missing entries of a list were found.
 struct Relocation {
@@ -20,3 +23,8 @@ struct Relocation {
 // most trailing names with the missing path's, then one whose name has the same case, then the
 // shallowest, then the first in natural order.
 Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder);
+
+// The row that takes the place of a missing row: the found file's own row, with what the list
+// gave the entry (check mark, title, length, relative origin); nothing when the file is gone.
+std::optional<PlaylistEntry> relocatedRow(const PlaylistEntry &missing, const QString &found,
+                                          FileQuery &query);

@@ -50,15 +50,8 @@ void relocateMissingRows(frmmain &form) {
     FileQuery query;
     std::vector<std::pair<int, PlaylistEntry>> replacements;
     for (const auto &[row, path] : relocation.found) {
-        const PlaylistEntry &old = form.model().entry(row);
-        std::optional<PlaylistEntry> entry = query.entryFor(path);
-        if (!entry)
-            continue;
-        entry->checked = old.checked;
-        entry->title = old.title;
-        entry->length = old.length;
-        entry->relative = old.relative;
-        replacements.emplace_back(row, std::move(*entry));
+        if (std::optional<PlaylistEntry> entry = relocatedRow(form.model().entry(row), path, query))
+            replacements.emplace_back(row, std::move(*entry));
     }
     // Every path found is one edit, which undo takes back whole.
     form.model().replaceEntriesAt(std::move(replacements));

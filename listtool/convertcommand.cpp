@@ -1,0 +1,32 @@
+#include "listtool/listcommands.h"
+#include "listtool/listtooltexts.h"
+#include "playlist/playlistfile.h"
+
+#include <QCommandLineParser>
+
+int convertCommand(const QStringList &arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption relative(QStringLiteral("relative"));
+    const QCommandLineOption absolute(QStringLiteral("absolute"));
+    if (const std::optional<int> status =
+            readArguments(parser, arguments, {relative, absolute}, ListToolTexts::convertHelp(), 2))
+        return *status;
+    if (parser.isSet(relative) && parser.isSet(absolute))
+        return fail(ExitStatus::BadUsage, ListToolTexts::relativeAndAbsolute());
+    const QStringList files = parser.positionalArguments();
+    const QString target = files[1] == StandardOutput ? StandardOutput : absolutePath(files[1]);
+    if (const std::optional<int> status = refuseUnknownFormat(target))
+        return *status;
+
+    Result<LoadedPlaylist> loaded = loadList(files[0]);
+    if (!loaded.ok())
+        return fail(ExitStatus::BadInput, loaded.error());
+    std::vector<PlaylistEntry> rows = std::move(loaded).value().rows;
+    // The writer writes a relative entry relative only where it lies in or below the target's
+    // folder, and ignores the mark on addresses.
+    if (parser.isSet(relative) || parser.isSet(absolute)) {
+        for (PlaylistEntry &row : rows)
+            row.relative = parser.isSet(relative);
+    }
+    return writeRows(target, rows);
+}
