@@ -28,8 +28,7 @@ public:
     std::deque<QString> saveAnswers;
     // The filter entry of each save answer; the first entry where none is scripted.
     std::deque<int> saveFilters;
-    QList<FileDialogRequest> openRequests;
-    QList<FileDialogRequest> saveRequests;
+    QList<FileDialogRequest> openRequests, saveRequests;
 
     QStringList showOpen(const FileDialogRequest &request) override {
         openRequests << request;
@@ -44,8 +43,7 @@ public:
 };
 
 struct ShownMessage {
-    QString text;
-    QString title;
+    QString text, title;
     MessageIcon icon;
     bool question;
 };
