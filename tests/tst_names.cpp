@@ -59,21 +59,19 @@ private Q_SLOTS:
     void naturalOrder_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("sorted");
-
-        QTest::newRow("numbers by value")
-            << QStringList{u"Song 10"_s, u"Song 3"_s, u"Song 02"_s, u"Song 1"_s}
-            << QStringList{u"Song 1"_s, u"Song 02"_s, u"Song 3"_s, u"Song 10"_s};
-        QTest::newRow("letters in any case") << QStringList{u"b.mp3"_s, u"C.mp3"_s, u"a.mp3"_s}
-                                             << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"C.mp3"_s};
-        QTest::newRow("equal but for case or zeros: by text")
-            << QStringList{u"a.mp3"_s, u"A.mp3"_s, u"x1"_s, u"x01"_s}
-            << QStringList{u"A.mp3"_s, u"a.mp3"_s, u"x01"_s, u"x1"_s};
-        QTest::newRow("digits before letters, numbers longer than any integer")
-            << QStringList{u"tb"_s, u"t99999999999999999999"_s, u"t100000000000000000000"_s}
-            << QStringList{u"t99999999999999999999"_s, u"t100000000000000000000"_s, u"tb"_s};
-        QTest::newRow("chinese and numbered discs")
-            << QStringList{u"第10集.mp4"_s, u"第2集.mp4"_s, u"歌.mp3"_s}
-            << QStringList{u"歌.mp3"_s, u"第2集.mp4"_s, u"第10集.mp4"_s};
+        const auto row = [](const char *name, const QStringList &names, const QStringList &sorted) {
+            QTest::newRow(name) << names << sorted;
+        };
+        row("numbers by value", {"Song 10", "Song 3", "Song 02", "Song 1"},
+            {"Song 1", "Song 02", "Song 3", "Song 10"});
+        row("letters in any case", {"b.mp3", "C.mp3", "a.mp3"}, {"a.mp3", "b.mp3", "C.mp3"});
+        row("equal but for case or zeros: by text", {"a.mp3", "A.mp3", "x1", "x01"},
+            {"A.mp3", "a.mp3", "x01", "x1"});
+        row("digits before letters, numbers longer than any integer",
+            {"tb", "t99999999999999999999", "t100000000000000000000"},
+            {"t99999999999999999999", "t100000000000000000000", "tb"});
+        row("chinese and numbered discs", {"第10集.mp4", "第2集.mp4", "歌.mp3"},
+            {"歌.mp3", "第2集.mp4", "第10集.mp4"});
     }
 
     void naturalOrder() {
