@@ -36,43 +36,6 @@ Step over(int button, Qt::MouseButton mouse = Qt::NoButton) {
     return {mouse ? QTest::MouseClick : QTest::MouseMove, mouse, {610, 14 + 28 * button}};
 }
 
-struct MouseCase {
-    const char *name;
-    int rows;
-    QList<Step> steps;
-    QList<int> looks;
-    QStringList ran;
-};
-
-// A flattening wipes what came before it, so each place of the background has its own case.
-const QList<MouseCase> mouseCases = {
-    {"only the background flattens",
-     0,
-     {over(0), to(610, 24), to(610, 32), to(100, 100), to(50, 346)},
-     {Raised, Raised, Flat, Flat, Flat, Flat, Flat},
-     {}},
-    {"beside the column", 0, {over(0), to(594, 200)}, QList<int>(7, Flat), {}},
-    {"between two buttons", 0, {over(0), to(610, 28)}, QList<int>(7, Flat), {}},
-    {"unavailable buttons",
-     0,
-     {over(5), over(4, Qt::LeftButton), over(6, Qt::RightButton)},
-     QList<int>(7, Flat),
-     {}},
-    {"presses of any button",
-     0,
-     {over(1, Qt::MiddleButton), over(2, Qt::RightButton), to(611, 70)},
-     {Flat, Pressed, Raised, Flat, Flat, Flat, Flat},
-     {}},
-    {"each button's command",
-     2,
-     {over(0, Qt::LeftButton), over(1, Qt::LeftButton), over(2, Qt::LeftButton),
-      over(3, Qt::LeftButton), over(6, Qt::LeftButton), over(5, Qt::LeftButton),
-      over(4, Qt::LeftButton)},
-     QList<int>(7, Pressed),
-     {"munfilenew", "munfileopen", "munfilesave", "muneditadd", "muneditgodown", "muneditgoon",
-      "muneditdelete"}},
-};
-
 // Every column sorts these rows differently; the created texts run against the times. A missing
 // file has no size, type or time.
 std::vector<PlaylistEntry> unsortedRows() {
@@ -125,9 +88,6 @@ private Q_SLOTS:
             {"x3"}, "x3");
         row("row down past a checked one", 3, {2}, 1, {"godown", "godown", "godown"},
             {"x2", "x3", "x1"}, {"x2"}, "x1");
-        row("invert", 5, {1, 4}, 4, {"selectunall"}, {"x1", "x2", "x3", "x4", "x5"},
-            {"x2", "x3", "x5"}, "x4");
-        row("clear", 5, {1, 4}, 4, {"selectclear"}, {"x1", "x2", "x3", "x4", "x5"}, {}, "x4");
         row("select all, invert", 3, {2}, 1, {"selectall", "selectunall"}, {"x1", "x2", "x3"}, {},
             "x1");
     }
@@ -171,8 +131,7 @@ private Q_SLOTS:
         QFETCH(QStringList, order);
         PlaylistWindow w;
         w.load(4, {1});
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QVERIFY(w.show());
         QCOMPARE(w.dragRow(from, w.rowPoint(onto, lower)), Qt::MoveAction);
         QCOMPARE(w.names(), order);
         QCOMPARE(w.names(true), QStringList{"x1"});
@@ -210,8 +169,7 @@ private Q_SLOTS:
         QFETCH(QStringList, ascending);
         PlaylistWindow w;
         w.load(unsortedRows(), 2);
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QVERIFY(w.show());
         const QStringList loaded = w.names();
 
         w.clickHeader(column);
@@ -245,20 +203,43 @@ private Q_SLOTS:
     }
 
     void toolbarMouse_data() {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < mouseCases.size(); ++i)
-            QTest::newRow(mouseCases[i].name) << i;
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<QList<int>>("looks");
+        QTest::addColumn<QStringList>("ran");
+        const auto row = [](const char *name, int rows, const QList<Step> &steps,
+                            const QList<int> &looks, const QStringList &ran = {}) {
+            QTest::newRow(name) << rows << steps << looks << ran;
+        };
+        const QList<int> flat(7, Flat);
+        // Beside the column and between two buttons is background; the table and the status bar
+        // are not, and a raised button stays raised while the mouse is on another.
+        row("only the background flattens", 0,
+            {over(0), to(594, 200), over(1), to(610, 28), over(2), to(610, 70), over(3),
+             to(100, 100), to(50, 346)},
+            {Flat, Flat, Raised, Raised, Flat, Flat, Flat});
+        row("unavailable buttons", 0, {over(5), over(4, Qt::LeftButton), over(6, Qt::RightButton)},
+            flat);
+        row("presses of any button", 0,
+            {over(1, Qt::MiddleButton), over(2, Qt::RightButton), to(611, 70)},
+            {Flat, Pressed, Raised, Flat, Flat, Flat, Flat});
+        row("each button's command", 2,
+            {over(0, Qt::LeftButton), over(1, Qt::LeftButton), over(2, Qt::LeftButton),
+             over(3, Qt::LeftButton), over(6, Qt::LeftButton), over(5, Qt::LeftButton),
+             over(4, Qt::LeftButton)},
+            QList<int>(7, Pressed),
+            {"munfilenew", "munfileopen", "munfilesave", "muneditadd", "muneditgodown",
+             "muneditgoon", "muneditdelete"});
     }
 
     // Dialogs and questions that a button brings up are cancelled.
     void toolbarMouse() {
-        QFETCH(int, index);
-        const MouseCase &c = mouseCases[index];
+        QFETCH(int, rows);
+        QFETCH(QList<Step>, steps);
         PlaylistWindow w;
-        w.load(c.rows, {}, c.rows);
+        w.load(rows, {}, rows);
         w.form.saved = false;
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QVERIFY(w.show());
         w.fakes.fileDialog->openAnswers.resize(2);
         w.fakes.fileDialog->saveAnswers.resize(1);
         w.fakes.messageBoxes->answers.push_back(MessageAnswer::Cancel);
@@ -267,11 +248,11 @@ private Q_SLOTS:
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
         const QImage picture = w.form.findChild<QWidget *>("Image1_5")->grab().toImage();
 
-        for (const Step &step : c.steps)
+        for (const Step &step : steps)
             QTest::mouseEvent(step.action, w.form.windowHandle(), step.button, {},
                               w.form.centralWidget()->mapTo(&w.form, step.at));
-        QCOMPARE(looks(w.form), c.looks);
-        QCOMPARE(ran, c.ran);
+        QTEST(looks(w.form), "looks");
+        QTEST(ran, "ran");
         // Whether its button takes the mouse or not, a picture is drawn the same.
         QCOMPARE(w.form.findChild<QWidget *>("Image1_5")->grab().toImage(), picture);
     }
