@@ -5,7 +5,6 @@
 #include "app/playlistmodel.h"
 #include "fakeplatform.h"
 #include "platform/qtshell.h"
-#include "platform/standinregistry.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -43,23 +42,6 @@ private Q_SLOTS:
         QString keyValue = u"left over"_s;
         QCOMPARE(GetKeyValue(registry, u"K"_s, u"V"_s, keyValue), read);
         QCOMPARE(keyValue, text);
-    }
-
-    void standInNamesFirstToolOnPath() {
-        QTemporaryDir first, second;
-        const QString early = first.filePath(u"gnome-system-monitor"_s);
-        const QString preferred = second.filePath(u"kinfocenter"_s);
-        for (const QString &path : {early, preferred})
-            QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
-                    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
-        const auto restorePath = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
-        qputenv("PATH", QFile::encodeName(first.path() + u':' + second.path()));
-        // The more specific tool wins over one that comes earlier on PATH; names match in any
-        // case.
-        QString path;
-        QVERIFY(GetKeyValue(StandInRegistry(), u"software\\microsoft\\shared tools\\msinfo"_s,
-                            u"Path"_s, path));
-        QCOMPARE(path, preferred);
     }
 
     void helpCommands_data() {

@@ -36,17 +36,6 @@ private Q_SLOTS:
         QCOMPARE(query.entryFor(makeFile("UPPER.MP3", "a"))->type, "MP3 音频");
     }
 
-    void cleansThePath() {
-        const QString path = makeFile("a.wav", "data");
-        QVERIFY(QDir(m_dir.path()).mkdir("sub"));
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        FileQuery query;
-        for (const QString &spelling : {m_dir.path() + "//sub/.././a.wav", QString("a.wav")}) {
-            const auto entry = query.entryFor(spelling);
-            QVERIFY2(entry && entry->path == path, qPrintable(spelling));
-        }
-    }
-
     void failsWhereNoFileIs() {
         FileQuery query;
         QCOMPARE(query.entryFor(m_dir.filePath("missing.mp3")), std::nullopt);

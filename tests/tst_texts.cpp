@@ -1,11 +1,10 @@
 #include "media/generaldate.h"
-#include "platform/codepage.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QTest>
 
-// The general date and the code page.
+// The general date: the date, and the time unless it is exactly midnight.
 class TestTexts : public QObject {
     Q_OBJECT
 
@@ -30,14 +29,6 @@ private Q_SLOTS:
         QFETCH(QDateTime, dateTime);
         QFETCH(QString, expected);
         QCOMPARE(generalDateText(dateTime, QLocale(locale)), expected);
-    }
-    void codePageRefusesWhatItCannotHold() {
-        const QString chinese = QStringLiteral("歌曲");
-        QCOMPARE(CodePage("UTF-8").encode(chinese), chinese.toUtf8());
-        QCOMPARE(CodePage("GB18030").encode(chinese), QByteArray("\xb8\xe8\xc7\xfa"));
-        QCOMPARE(CodePage("GBK").encode(QStringLiteral("音乐😀")), std::nullopt);
-        QCOMPARE(CodePage("UTF-8").decode("\xb8\xe8\xc7\xfa"), std::nullopt);
-        QCOMPARE(CodePage("GB18030").decode("\xb8\xe8\xc7\xfa"), chinese);
     }
 };
 
