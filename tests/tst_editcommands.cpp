@@ -1,39 +1,55 @@
-#include "app/lineshape.h"
+#include "media/form1.h"
 #include "playlistwindow.h"
 
-#include <QTest>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
-enum Look { Flat, Raised, Pressed };
-
-// Each frame's look, told by the colours of its four lines.
-QList<int> looks(const frmmain &form) {
-    const QColor face = form.palette().color(QPalette::Window);
-    const QList<QList<QColor>> known{{face, face, face, face},
-                                     {Qt::white, Qt::white, Qt::black, Qt::black},
-                                     {Qt::black, Qt::black, Qt::white, Qt::white}};
-    QList<int> result;
-    for (int i = 0; i < 7; ++i) {
-        QList<QColor> frame;
-        for (int n = 1; n <= 4; ++n)
-            frame << form.findChild<LineShape *>(u"Line%1_%2"_s.arg(n).arg(i))->color();
-        result << int(known.indexOf(frame));
-    }
-    return result;
-}
-
-// Mouse steps over the client area: a move to a point, or a move or click over a button.
-struct Step {
-    QTest::MouseAction action;
-    Qt::MouseButton button;
-    QPoint at;
+// The table before an edit: rows x1 to xN, the listed ones (1-based) checked, and the current
+// row (0: none).
+struct Start {
+    int rows;
+    QList<int> checked;
+    int current;
 };
-Step to(int x, int y) {
-    return {QTest::MouseMove, Qt::NoButton, {x, y}};
-}
-Step over(int button, Qt::MouseButton mouse = Qt::NoButton) {
-    return {mouse ? QTest::MouseClick : QTest::MouseMove, mouse, {610, 14 + 28 * button}};
+
+// How an edit reaches the window: menu items in turn, Add of two files, a drop of a folder in
+// front of the first row, a search of that folder, a drag of a row, two clicks on the first
+// header, or the space key in the type column of the current row.
+enum Kind { Menu, Add, Drop, Search, Drag, Sort, SpaceKey };
+struct Edit {
+    Kind kind;
+    QStringList items{};
+    // Drag: the row dragged, and the row dropped on (-1: below the rows), in its lower half.
+    int from = 0, onto = 0;
+    bool lower = false;
+};
+
+void make(PlaylistWindow &w, const Edit &edit) {
+    if (edit.kind == Menu) {
+        for (const QString &item : edit.items)
+            w.item(qPrintable("munedit" + item))->trigger();
+    } else if (edit.kind == Add) {
+        w.add({w.dir.filePath("loose.mp3"), w.dir.filePath("notes.txt")});
+    } else if (edit.kind == Drop) {
+        w.dropFiles({"album/sub"}, 0);
+    } else if (edit.kind == Search) {
+        Form1 *search = Form1::openFor(w.form);
+        search->Text1->setText(w.dir.filePath("album/sub"));
+        search->Combo1->setEditText("*");
+        search->Command1->click();
+        search->close();
+    } else if (edit.kind == Drag) {
+        w.dragRow(edit.from, w.rowPoint(edit.onto, edit.lower));
+    } else if (edit.kind == Sort) { // ascending finds them in order already: no step
+        w.clickHeader(0);
+        w.clickHeader(0);
+    } else {
+        w.form.ListView1->setCurrentIndex(w.form.model().index(w.form.currentRow(), 3));
+        QTest::keyClick(w.form.ListView1, Qt::Key_Space);
+    }
 }
 
 // Every column sorts these rows differently; the created texts run against the times. A missing
@@ -57,95 +73,111 @@ class EditCommandsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void commands_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QList<int>>("checked");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QStringList>("items");
+    void edits_data() {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("order");
         QTest::addColumn<QStringList>("checkedAfter");
         QTest::addColumn<QString>("currentAfter");
-        const auto row = [](const char *name, int rows, QList<int> checked, int current,
-                            QStringList items, QStringList order, QStringList checkedAfter,
-                            QString currentAfter) {
-            for (QString &item : items)
-                item.prepend("munedit");
-            QTest::newRow(name) << rows << checked << current << items << order << checkedAfter
-                                << currentAfter;
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("edited");
+        const auto row = [](const char *name, const Start &start, const Edit &edit,
+                            const QStringList &order, const QStringList &checkedAfter,
+                            const QString &currentAfter, bool saved, bool edited) {
+            QTest::newRow(name) << start << edit << order << checkedAfter << currentAfter << saved
+                                << edited;
         };
-        row("delete, none checked", 3, {}, 2, {"delete"}, {"x1", "x2", "x3"}, {}, "x2");
-        row("delete bottom up, then move with nothing current", 10, {1, 3, 4, 7, 8, 10}, 0,
-            {"delete", "goon", "godown"}, {"x2", "x5", "x6", "x9"}, {}, "");
-        row("delete all, then the check marks", 3, {1, 2, 3}, 2,
-            {"delete", "selectall", "selectunall", "selectclear"}, {}, {}, "");
-        row("delete, current stays", 5, {1, 2}, 4, {"delete"}, {"x3", "x4", "x5"}, {}, "x4");
-        row("delete current, next takes its place", 5, {2, 3}, 2, {"delete"}, {"x1", "x4", "x5"},
-            {}, "x4");
-        row("delete current last row", 5, {3, 4, 5}, 5, {"delete"}, {"x1", "x2"}, {}, "x2");
-        row("one row, both edges", 1, {}, 1, {"goon", "godown"}, {"x1"}, {}, "x1");
+        // The row commands clear `saved` even when they change nothing; the check marks leave it.
+        row("delete, none checked", {3, {}, 2}, {Menu, {"delete"}}, {"x1", "x2", "x3"}, {}, "x2",
+            false, false);
+        row("delete bottom up, then move with nothing current", {10, {1, 3, 4, 7, 8, 10}, 0},
+            {Menu, {"delete", "goon", "godown"}}, {"x2", "x5", "x6", "x9"}, {}, "", false, true);
+        row("delete all, then the check marks", {3, {1, 2, 3}, 2},
+            {Menu, {"delete", "selectall", "selectunall", "selectclear"}}, {}, {}, "", false, true);
+        row("delete, current stays", {5, {1, 2}, 4}, {Menu, {"delete"}}, {"x3", "x4", "x5"}, {},
+            "x4", false, true);
+        row("delete current, next takes its place", {5, {2, 3}, 2}, {Menu, {"delete"}},
+            {"x1", "x4", "x5"}, {}, "x4", false, true);
+        row("delete current last row", {5, {3, 4, 5}, 5}, {Menu, {"delete"}}, {"x1", "x2"}, {},
+            "x2", false, true);
+        row("one row, both edges", {1, {}, 1}, {Menu, {"goon", "godown"}}, {"x1"}, {}, "x1", false,
+            false);
         // A check mark marks a file: it goes where the file goes.
-        row("checked row up to the top", 3, {3}, 3, {"goon", "goon", "goon"}, {"x3", "x1", "x2"},
-            {"x3"}, "x3");
-        row("row down past a checked one", 3, {2}, 1, {"godown", "godown", "godown"},
-            {"x2", "x3", "x1"}, {"x2"}, "x1");
-        row("select all, invert", 3, {2}, 1, {"selectall", "selectunall"}, {"x1", "x2", "x3"}, {},
-            "x1");
+        row("checked row up to the top", {3, {3}, 3}, {Menu, {"goon", "goon", "goon"}},
+            {"x3", "x1", "x2"}, {"x3"}, "x3", false, true);
+        row("row down past a checked one", {3, {2}, 1}, {Menu, {"godown", "godown", "godown"}},
+            {"x2", "x3", "x1"}, {"x2"}, "x1", false, true);
+        row("select all, invert", {3, {2}, 1}, {Menu, {"selectall", "selectunall"}},
+            {"x1", "x2", "x3"}, {}, "x1", true, false);
+        row("clear", {3, {1, 3}, 2}, {Menu, {"selectclear"}}, {"x1", "x2", "x3"}, {}, "x2", true,
+            false);
+        row("space in the type column", {3, {1, 3}, 2}, {SpaceKey}, {"x1", "x2", "x3"},
+            {"x1", "x2", "x3"}, "x2", true, false);
+        row("drag below the middle of a row", {4, {1}, 0}, {Drag, {}, 0, 2, true},
+            {"x2", "x3", "x1", "x4"}, {"x1"}, "x1", false, true);
+        row("drag above the middle of a row", {4, {1}, 0}, {Drag, {}, 3, 0, false},
+            {"x4", "x1", "x2", "x3"}, {"x1"}, "x4", false, true);
+        row("drag below the rows", {4, {1}, 0}, {Drag, {}, 1, -1}, {"x1", "x3", "x4", "x2"}, {"x1"},
+            "x2", false, true);
+        row("drag onto itself", {4, {1}, 0}, {Drag, {}, 1, 1, true}, {"x1", "x2", "x3", "x4"},
+            {"x1"}, "", true, false);
+        row("add", {3, {1, 3}, 2}, {Add}, {"x1", "x2", "x3", "notes.txt", "loose.mp3"},
+            {"x1", "x3"}, "x2", false, true);
+        row("drop", {3, {1, 3}, 2}, {Drop}, {"a.wav", "b.mp4", "x1", "x2", "x3"}, {"x1", "x3"},
+            "x2", false, true);
+        row("search", {3, {1, 3}, 2}, {Search}, {"x1", "x2", "x3", "a.wav", "b.mp4"}, {"x1", "x3"},
+            "x2", false, true);
+        row("sort", {3, {1, 3}, 2}, {Sort}, {"x3", "x2", "x1"}, {"x3", "x1"}, "x2", false, true);
     }
 
-    void commands() {
-        QFETCH(int, rows);
-        QFETCH(QList<int>, checked);
-        QFETCH(int, current);
-        QFETCH(QStringList, items);
+    // The edit leaves these rows; undo takes every step of it back and redo makes them again.
+    // Only Save marks a list saved, and a step of check marks alone is no change for Open's
+    // question.
+    void edits() {
+        QFETCH(Start, start);
+        QFETCH(Edit, edit);
         PlaylistWindow w;
-        w.load(rows, checked, current);
-        for (const QString &item : std::as_const(items))
-            w.form.findChild<QAction *>(item)->trigger();
-
+        w.load(start.rows, start.checked, start.current);
+        QVERIFY(w.show());
+        const QStringList before = w.names(), checkedBefore = w.names(true);
+        make(w, edit);
         QTEST(w.names(), "order");
         QTEST(w.names(true), "checkedAfter");
         QTEST(w.current(), "currentAfter");
-        // The row commands clear `saved` even when they change nothing; the check marks leave it.
-        QCOMPARE(w.form.saved, items.first().startsWith("muneditselect"));
+        QTEST(w.form.saved, "saved");
+        QTEST(w.form.edited, "edited");
         const int count = w.form.model().rowCount();
         QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(count));
         for (const char *item : {"muneditdelete", "muneditgoon", "muneditgodown"})
             QCOMPARE(w.item(item)->isEnabled(), count > 0);
+
+        w.form.edited = false;
+        for (int step = 0; step < 10 && w.item("muneditundo")->isEnabled(); ++step)
+            w.item("muneditundo")->trigger();
+        QVERIFY(!w.item("muneditundo")->isEnabled());
+        QVERIFY(w.names() == before && w.names(true) == checkedBefore);
+        QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(start.rows));
+        QTEST(w.form.saved, "saved");
+        QTEST(w.form.edited, "edited");
+        w.form.edited = false;
+        for (int step = 0; step < 10 && w.item("muneditredo")->isEnabled(); ++step)
+            w.item("muneditredo")->trigger();
+        QVERIFY(!w.item("muneditredo")->isEnabled());
+        QTEST(w.names(), "order");
+        QTEST(w.names(true), "checkedAfter");
+        QTEST(w.form.edited, "edited");
     }
 
-    void dragWithinTable_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("onto");
-        QTest::addColumn<bool>("lower");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("below the middle") << 0 << 2 << true << QStringList{"x2", "x3", "x1", "x4"};
-        QTest::newRow("above the middle") << 3 << 0 << false << QStringList{"x4", "x1", "x2", "x3"};
-        QTest::newRow("below the rows") << 1 << -1 << false << QStringList{"x1", "x3", "x4", "x2"};
-        QTest::newRow("onto itself") << 1 << 1 << true << QStringList{"x1", "x2", "x3", "x4"};
-    }
-
-    void dragWithinTable() {
-        QFETCH(int, from);
-        QFETCH(int, onto);
-        QFETCH(bool, lower);
-        QFETCH(QStringList, order);
-        PlaylistWindow w;
-        w.load(4, {1});
-        QVERIFY(w.show());
-        QCOMPARE(w.dragRow(from, w.rowPoint(onto, lower)), Qt::MoveAction);
-        QCOMPARE(w.names(), order);
-        QCOMPARE(w.names(true), QStringList{"x1"});
-        const bool moved = order != QStringList{"x1", "x2", "x3", "x4"};
-        QCOMPARE(w.form.saved, !moved);
-        QCOMPARE(w.current(), moved ? u"x%1"_s.arg(from + 1) : QString());
-
-        // A row dragged from another window is no row of this table.
-        PlaylistWindow other;
+    // A row dragged from another window is no row of this table.
+    void rowOfAnotherWindowIsNoDrop() {
+        PlaylistWindow w, other;
+        w.load(4);
         other.load(4);
+        QVERIFY(w.show());
         const std::unique_ptr<QMimeData> foreign(
             other.form.model().mimeData({other.form.model().index(3, 0)}));
         QCOMPARE(w.drop(foreign.get(), w.rowPoint(0)), Qt::IgnoreAction);
-        QCOMPARE(w.names(), order);
+        QCOMPARE(w.names(), QStringList({"x1", "x2", "x3", "x4"}));
     }
 
     void sortByHeader_data() {
@@ -189,53 +221,20 @@ private Q_SLOTS:
         QCOMPARE(w.names(), ascending);
     }
 
-    void toolbarButtons() {
-        PlaylistWindow w;
-        const QStringList tips{"新建 (Ctrl+N)", "打开 (Ctrl+O)", "保存 (Ctrl+S)",  "加入",
-                               "删除 (Del)",    "上移 (Alt+Up)", "下移 (Alt+Down)"};
-        for (int i = 0; i < 7; ++i) {
-            QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
-            QCOMPARE(button->accessibleName(), tips[i].left(2));
-            QCOMPARE(button->toolTip(), tips[i]);
-            const QImage drawn = button->grab().toImage();
-            QVERIFY(drawn.pixel(10, 10) != drawn.pixel(0, 0));
-        }
-    }
-
-    void toolbarMouse_data() {
+    void toolbarButtons_data() {
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QList<Step>>("steps");
-        QTest::addColumn<QList<int>>("looks");
         QTest::addColumn<QStringList>("ran");
-        const auto row = [](const char *name, int rows, const QList<Step> &steps,
-                            const QList<int> &looks, const QStringList &ran = {}) {
-            QTest::newRow(name) << rows << steps << looks << ran;
-        };
-        const QList<int> flat(7, Flat);
-        // Beside the column and between two buttons is background; the table and the status bar
-        // are not, and a raised button stays raised while the mouse is on another.
-        row("only the background flattens", 0,
-            {over(0), to(594, 200), over(1), to(610, 28), over(2), to(610, 70), over(3),
-             to(100, 100), to(50, 346)},
-            {Flat, Flat, Raised, Raised, Flat, Flat, Flat});
-        row("unavailable buttons", 0, {over(5), over(4, Qt::LeftButton), over(6, Qt::RightButton)},
-            flat);
-        row("presses of any button", 0,
-            {over(1, Qt::MiddleButton), over(2, Qt::RightButton), to(611, 70)},
-            {Flat, Pressed, Raised, Flat, Flat, Flat, Flat});
-        row("each button's command", 2,
-            {over(0, Qt::LeftButton), over(1, Qt::LeftButton), over(2, Qt::LeftButton),
-             over(3, Qt::LeftButton), over(6, Qt::LeftButton), over(5, Qt::LeftButton),
-             over(4, Qt::LeftButton)},
-            QList<int>(7, Pressed),
-            {"munfilenew", "munfileopen", "munfilesave", "muneditadd", "muneditgodown",
-             "muneditgoon", "muneditdelete"});
+        const QStringList always{"munfilenew", "munfileopen", "munfilesave", "muneditadd"};
+        QTest::newRow("empty table: the row commands' buttons take no click") << 0 << always;
+        QTest::newRow("two rows") << 2
+                                  << always + QStringList{"muneditdelete", "muneditgoon",
+                                                          "muneditgodown"};
     }
 
-    // Dialogs and questions that a button brings up are cancelled.
-    void toolbarMouse() {
+    // A left click on a picture runs its command, any other click nothing. Dialogs and
+    // questions that a button brings up are cancelled.
+    void toolbarButtons() {
         QFETCH(int, rows);
-        QFETCH(QList<Step>, steps);
         PlaylistWindow w;
         w.load(rows, {}, rows);
         w.form.saved = false;
@@ -246,15 +245,15 @@ private Q_SLOTS:
         QStringList ran;
         for (QAction *action : w.form.findChildren<QAction *>())
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
-        const QImage picture = w.form.findChild<QWidget *>("Image1_5")->grab().toImage();
-
-        for (const Step &step : steps)
-            QTest::mouseEvent(step.action, w.form.windowHandle(), step.button, {},
-                              w.form.centralWidget()->mapTo(&w.form, step.at));
-        QTEST(looks(w.form), "looks");
+        for (int i = 0; i < 7; ++i) {
+            QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
+            const QImage drawn = button->grab().toImage();
+            QVERIFY(drawn.pixel(10, 10) != drawn.pixel(0, 0));
+            const QPoint at = button->mapTo(&w.form, button->rect().center());
+            for (Qt::MouseButton mouse : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
+                QTest::mouseClick(w.form.windowHandle(), mouse, {}, at);
+        }
         QTEST(ran, "ran");
-        // Whether its button takes the mouse or not, a picture is drawn the same.
-        QCOMPARE(w.form.findChild<QWidget *>("Image1_5")->grab().toImage(), picture);
     }
 };
 

@@ -1,20 +1,11 @@
-#include "media/form1.h"
 #include "playlistwindow.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
-// The window from start-up through Add, drops and the history, with a scripted file dialog and
-// real files in a temporary folder.
+// The window from start-up through Add, drops, a fresh history and shortcuts, with a scripted
+// file dialog and real files in a temporary folder.
 using Window = PlaylistWindow;
 
 class TestFrmmain : public QObject {
     Q_OBJECT
-
-public:
-    enum Edit { Menu, Add, Drop, Search, Drag, Sort, SpaceKey };
-    Q_ENUM(Edit)
 
 private Q_SLOTS:
     void startupState() {
@@ -26,17 +17,6 @@ private Q_SLOTS:
         for (const char *name :
              {"muneditdelete", "muneditgoon", "muneditgodown", "muneditundo", "muneditredo"})
             QVERIFY(!w.item(name)->isEnabled());
-    }
-
-    void columnWidthsRemembered() {
-        Window w;
-        w.form.ListView1->header()->resizeSection(2, 321);
-        frmmain next(w.fakes.platform);
-        QCOMPARE(next.ListView1->header()->sectionSize(2), 321);
-        // Widths that could not have been stored give the widths of a first run.
-        w.fakes.settings->values["table/columnWidths"] = QVariantList{0, 500, 500, 500, 500};
-        frmmain third(w.fakes.platform);
-        QCOMPARE(third.ListView1->header()->sectionSize(1), 93);
     }
 
     void addBuildsRowsInReverseOrder() {
@@ -144,87 +124,6 @@ private Q_SLOTS:
         QCOMPARE(w.form.model().rowCount(), MaxRows - 4);
         QCOMPARE(w.messages(), QStringList{"文件名太多，请部分加入后，再加入！"});
         QVERIFY(w.form.saved);
-    }
-
-    void undoRedo_data() {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QStringList>("checkedAfter");
-        const auto row = [](const char *name, Edit edit, const QString &item,
-                            const QStringList &rows, const QStringList &checkedAfter) {
-            QTest::newRow(name) << edit << item << rows << checkedAfter;
-        };
-        const QStringList all{"x1", "x2", "x3"}, ends{"x1", "x3"};
-        row("add", Add, "", {"x1", "x2", "x3", "notes.txt", "loose.mp3"}, ends);
-        row("drop", Drop, "", {"a.wav", "b.mp4", "x1", "x2", "x3"}, ends);
-        row("search", Search, "", {"x1", "x2", "x3", "a.wav", "b.mp4"}, ends);
-        row("delete", Menu, "muneditdelete", {"x2"}, {});
-        row("move up", Menu, "muneditgoon", {"x2", "x1", "x3"}, ends);
-        row("move down", Menu, "muneditgodown", {"x1", "x3", "x2"}, ends);
-        row("drag", Drag, "", {"x2", "x3", "x1"}, {"x3", "x1"});
-        row("sort", Sort, "", {"x3", "x2", "x1"}, {"x3", "x1"});
-        row("select all", Menu, "muneditselectall", all, all);
-        row("invert", Menu, "muneditselectunall", all, {"x2"});
-        row("clear", Menu, "muneditselectclear", all, {});
-        row("space in the type column", SpaceKey, "", all, all);
-    }
-
-    // x1 and x3 checked, x2 current, the list saved. Each edit is one step back and forth, and
-    // only Save marks a list saved: undoing back to the saved rows leaves it unsaved. Every step
-    // but one of check marks alone counts as a change for Open's question.
-    void undoRedo() {
-        QFETCH(Edit, edit);
-        QFETCH(QString, item);
-        QFETCH(QStringList, rows);
-        QFETCH(QStringList, checkedAfter);
-        Window w;
-        w.load(3, {1, 3}, 2);
-        QVERIFY(w.show());
-        if (edit == Add) {
-            w.add({w.dir.filePath("loose.mp3"), w.dir.filePath("notes.txt")});
-        } else if (edit == Drop) {
-            w.dropFiles({"album/sub"}, 0);
-        } else if (edit == Search) {
-            Form1 *search = Form1::openFor(w.form);
-            search->Text1->setText(w.dir.filePath("album/sub"));
-            search->Combo1->setEditText("*");
-            search->Command1->click();
-            search->close();
-        } else if (edit == Drag) {
-            w.dragRow(0, w.rowPoint(2, true));
-        } else if (edit == Sort) { // ascending finds them in order already: no step
-            w.clickHeader(0);
-            w.clickHeader(0);
-        } else if (edit == SpaceKey) {
-            w.form.ListView1->setCurrentIndex(w.form.model().index(1, 3));
-            QTest::keyClick(w.form.ListView1, Qt::Key_Space);
-        } else {
-            w.item(qPrintable(item))->trigger();
-        }
-        const bool marksOnly = edit == SpaceKey || item.startsWith("muneditselect");
-        QStringList names = w.names();
-        if (edit == Search) // the folder's own order
-            std::sort(names.begin() + 3, names.end());
-        QCOMPARE(names, rows);
-        QCOMPARE(w.names(true), checkedAfter);
-        QCOMPARE(w.form.saved, marksOnly);
-        QCOMPARE(w.form.edited, !marksOnly);
-
-        w.form.edited = false;
-        w.item("muneditundo")->trigger();
-        QCOMPARE(w.names(), QStringList({"x1", "x2", "x3"}));
-        QCOMPARE(w.names(true), QStringList({"x1", "x3"}));
-        QCOMPARE(w.form.saved, marksOnly);
-        QCOMPARE(w.form.edited, !marksOnly);
-        QCOMPARE(w.countText(), "共有3个节目文件！");
-        QVERIFY(!w.item("muneditundo")->isEnabled());
-        w.form.edited = false;
-        w.item("muneditredo")->trigger();
-        QCOMPARE(w.form.model().rowCount(), rows.size());
-        QCOMPARE(w.names(true), checkedAfter);
-        QCOMPARE(w.form.edited, !marksOnly);
-        QVERIFY(!w.item("muneditredo")->isEnabled());
     }
 
     // An answer is ready in case Open asks about the changed list.
