@@ -1,4 +1,3 @@
-#include "media/naturalorder.h"
 #include "media/wildcardpattern.h"
 
 #include <QTest>
@@ -14,7 +13,7 @@ struct MatchCase {
     Outcome outcome;
 };
 
-// The search pattern, and the natural order in which names are listed.
+// The search pattern: which names it matches, and which patterns are no patterns.
 class TestNames : public QObject {
     Q_OBJECT
 
@@ -54,31 +53,6 @@ private Q_SLOTS:
         QFETCH(Outcome, outcome);
         QCOMPARE(WildcardPattern(pattern).isValid(), outcome != invalid);
         QCOMPARE(WildcardPattern(pattern).matches(name), outcome == y);
-    }
-
-    void naturalOrder_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("sorted");
-        const auto row = [](const char *name, const QStringList &names, const QStringList &sorted) {
-            QTest::newRow(name) << names << sorted;
-        };
-        row("numbers by value", {"Song 10", "Song 3", "Song 02", "Song 1"},
-            {"Song 1", "Song 02", "Song 3", "Song 10"});
-        row("letters in any case", {"b.mp3", "C.mp3", "a.mp3"}, {"a.mp3", "b.mp3", "C.mp3"});
-        row("equal but for case or zeros: by text", {"a.mp3", "A.mp3", "x1", "x01"},
-            {"A.mp3", "a.mp3", "x01", "x1"});
-        row("digits before letters, numbers longer than any integer",
-            {"tb", "t99999999999999999999", "t100000000000000000000"},
-            {"t99999999999999999999", "t100000000000000000000", "tb"});
-        row("chinese and numbered discs", {"第10集.mp4", "第2集.mp4", "歌.mp3"},
-            {"歌.mp3", "第2集.mp4", "第10集.mp4"});
-    }
-
-    void naturalOrder() {
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, sorted);
-        sortNaturally(names);
-        QCOMPARE(names, sorted);
     }
 };
 
