@@ -1,7 +1,6 @@
 #include "about/frmabout.h"
 #include "about/getkeyvalue.h"
 #include "app/frmmain.h"
-#include "app/playlistmodel.h"
 #include "fakeplatform.h"
 
 #include <QtTest>

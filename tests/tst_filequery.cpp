@@ -1,6 +1,5 @@
 #include "media/filequery.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 

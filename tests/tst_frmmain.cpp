@@ -1,7 +1,7 @@
 #include "playlistwindow.h"
 
-// The window from start-up through Add, drops, a fresh history and shortcuts, with a scripted
-// file dialog and real files in a temporary folder.
+// The window from start-up through Add, drops and shortcuts, with a scripted file dialog and
+// real files in a temporary folder.
 using Window = PlaylistWindow;
 
 class TestFrmmain : public QObject {
