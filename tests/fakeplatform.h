@@ -28,8 +28,7 @@ public:
     std::deque<QString> saveAnswers;
     // The filter entry of each save answer; the first entry where none is scripted.
     std::deque<int> saveFilters;
-    QList<FileDialogRequest> openRequests;
-    QList<FileDialogRequest> saveRequests;
+    QList<FileDialogRequest> openRequests, saveRequests;
 
     QStringList showOpen(const FileDialogRequest &request) override {
         openRequests << request;
@@ -44,8 +43,7 @@ public:
 };
 
 struct ShownMessage {
-    QString text;
-    QString title;
+    QString text, title;
     MessageIcon icon;
     bool question;
 };
@@ -69,44 +67,31 @@ public:
     }
 };
 
-using ShellRequest = std::pair<QWidget *, QUrl>;
-
-// A shell that records what it was asked to open, opens nothing, and answers openResult.
+// A shell that opens nothing and answers that it did.
 class FakeShell : public Shell {
 public:
-    QList<ShellRequest> opened;
-    bool openResult = true;
+    bool open(QWidget *, const QUrl &) override { return true; }
+};
 
-    bool open(QWidget *owner, const QUrl &target) override {
-        opened << ShellRequest{owner, target};
-        return openResult;
+// A program launcher that no test asks for: a call fails the test.
+class FakeProgramLauncher : public ProgramLauncher {
+public:
+    bool start(const QString &) override {
+        QTest::qFail("program started", __FILE__, __LINE__);
+        return false;
     }
 };
 
 using RegistryRead = std::pair<QString, QString>;
 
-// A registry of the values a test puts in, which records every key and value name asked for.
+// A registry of the values a test puts in.
 class FakeRegistry : public Registry {
 public:
     std::map<RegistryRead, QByteArray> values;
-    mutable QList<RegistryRead> reads;
 
     std::optional<QByteArray> value(const QString &key, const QString &valueName) const override {
-        reads << RegistryRead{key, valueName};
         const auto found = values.find({key, valueName});
         return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-};
-
-// Starts nothing; records each program asked for and answers startResult.
-class FakeProgramLauncher : public ProgramLauncher {
-public:
-    bool startResult = true;
-    QStringList started;
-
-    bool start(const QString &program) override {
-        started << program;
-        return startResult;
     }
 };
 

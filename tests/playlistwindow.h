@@ -77,6 +77,10 @@ struct PlaylistWindow {
             return u"(the view disagrees)"_s;
         return row < 0 ? QString() : form.model().entry(row).name;
     }
+    bool show() {
+        form.show();
+        return QTest::qWaitForWindowExposed(&form);
+    }
     QAction *item(const char *name) const { return form.findChild<QAction *>(name); }
     QString countText() const { return form.findChild<QLabel *>("countPanel")->text(); }
     QStringList messages() const {
@@ -88,6 +92,10 @@ struct PlaylistWindow {
     void add(const QStringList &picked) {
         fakes.fileDialog->openAnswers.push_back(picked);
         item("muneditadd")->trigger();
+    }
+    void open(const QString &path) {
+        fakes.fileDialog->openAnswers.push_back({path});
+        item("munfileopen")->trigger();
     }
     void clickHeader(int column) {
         QHeaderView *header = form.ListView1->header();

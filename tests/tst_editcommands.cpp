@@ -1,77 +1,56 @@
-#include "app/lineshape.h"
+#include "media/form1.h"
 #include "playlistwindow.h"
 
-#include <QTest>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
-enum Look { Flat, Raised, Pressed };
-
-// Each frame's look, told by the colours of its four lines.
-QList<int> looks(const frmmain &form) {
-    const QColor face = form.palette().color(QPalette::Window);
-    const QList<QList<QColor>> known{{face, face, face, face},
-                                     {Qt::white, Qt::white, Qt::black, Qt::black},
-                                     {Qt::black, Qt::black, Qt::white, Qt::white}};
-    QList<int> result;
-    for (int i = 0; i < 7; ++i) {
-        QList<QColor> frame;
-        for (int n = 1; n <= 4; ++n)
-            frame << form.findChild<LineShape *>(u"Line%1_%2"_s.arg(n).arg(i))->color();
-        result << int(known.indexOf(frame));
-    }
-    return result;
-}
-
-// Mouse steps over the client area: a move to a point, or a move or click over a button.
-struct Step {
-    QTest::MouseAction action;
-    Qt::MouseButton button;
-    QPoint at;
-};
-Step to(int x, int y) {
-    return {QTest::MouseMove, Qt::NoButton, {x, y}};
-}
-Step over(int button, Qt::MouseButton mouse = Qt::NoButton) {
-    return {mouse ? QTest::MouseClick : QTest::MouseMove, mouse, {610, 14 + 28 * button}};
-}
-
-struct MouseCase {
-    const char *name;
+// The table before an edit: rows x1 to xN, the listed ones (1-based) checked, and the current
+// row (0: none).
+struct Start {
     int rows;
-    QList<Step> steps;
-    QList<int> looks;
-    QStringList ran;
+    QList<int> checked;
+    int current;
 };
 
-// A flattening wipes what came before it, so each place of the background has its own case.
-const QList<MouseCase> mouseCases = {
-    {"only the background flattens",
-     0,
-     {over(0), to(610, 24), to(610, 32), to(100, 100), to(50, 346)},
-     {Raised, Raised, Flat, Flat, Flat, Flat, Flat},
-     {}},
-    {"beside the column", 0, {over(0), to(594, 200)}, QList<int>(7, Flat), {}},
-    {"between two buttons", 0, {over(0), to(610, 28)}, QList<int>(7, Flat), {}},
-    {"unavailable buttons",
-     0,
-     {over(5), over(4, Qt::LeftButton), over(6, Qt::RightButton)},
-     QList<int>(7, Flat),
-     {}},
-    {"presses of any button",
-     0,
-     {over(1, Qt::MiddleButton), over(2, Qt::RightButton), to(611, 70)},
-     {Flat, Pressed, Raised, Flat, Flat, Flat, Flat},
-     {}},
-    {"each button's command",
-     2,
-     {over(0, Qt::LeftButton), over(1, Qt::LeftButton), over(2, Qt::LeftButton),
-      over(3, Qt::LeftButton), over(6, Qt::LeftButton), over(5, Qt::LeftButton),
-      over(4, Qt::LeftButton)},
-     QList<int>(7, Pressed),
-     {"munfilenew", "munfileopen", "munfilesave", "muneditadd", "muneditgodown", "muneditgoon",
-      "muneditdelete"}},
+// How an edit reaches the window: menu items in turn, Add of two files, a drop of a folder in
+// front of the first row, a search of that folder, a drag of a row, two clicks on the first
+// header, or the space key in the type column of the current row.
+enum Kind { Menu, Add, Drop, Search, Drag, Sort, SpaceKey };
+struct Edit {
+    Kind kind;
+    QStringList items{};
+    // Drag: the row dragged, and the row dropped on (-1: below the rows), in its lower half.
+    int from = 0, onto = 0;
+    bool lower = false;
 };
+
+void make(PlaylistWindow &w, const Edit &edit) {
+    if (edit.kind == Menu) {
+        for (const QString &item : edit.items)
+            w.item(qPrintable("munedit" + item))->trigger();
+    } else if (edit.kind == Add) {
+        w.add({w.dir.filePath("loose.mp3"), w.dir.filePath("notes.txt")});
+    } else if (edit.kind == Drop) {
+        w.dropFiles({"album/sub"}, 0);
+    } else if (edit.kind == Search) {
+        Form1 *search = Form1::openFor(w.form);
+        search->Text1->setText(w.dir.filePath("album/sub"));
+        search->Combo1->setEditText("*");
+        search->Command1->click();
+        search->close();
+    } else if (edit.kind == Drag) {
+        w.dragRow(edit.from, w.rowPoint(edit.onto, edit.lower));
+    } else if (edit.kind == Sort) { // ascending finds them in order already: no step
+        w.clickHeader(0);
+        w.clickHeader(0);
+    } else {
+        w.form.ListView1->setCurrentIndex(w.form.model().index(w.form.currentRow(), 3));
+        QTest::keyClick(w.form.ListView1, Qt::Key_Space);
+    }
+}
 
 // Every column sorts these rows differently; the created texts run against the times. A missing
 // file has no size, type or time.
@@ -94,126 +73,136 @@ class EditCommandsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void commands_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QList<int>>("checked");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QStringList>("items");
+    void edits_data() {
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("order");
         QTest::addColumn<QStringList>("checkedAfter");
         QTest::addColumn<QString>("currentAfter");
-        const auto row = [](const char *name, int rows, QList<int> checked, int current,
-                            QStringList items, QStringList order, QStringList checkedAfter,
-                            QString currentAfter) {
-            for (QString &item : items)
-                item.prepend("munedit");
-            QTest::newRow(name) << rows << checked << current << items << order << checkedAfter
-                                << currentAfter;
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("edited");
+        const auto row = [](const char *name, const Start &start, const Edit &edit,
+                            const QStringList &order, const QStringList &checkedAfter,
+                            const QString &currentAfter, bool saved, bool edited) {
+            QTest::newRow(name) << start << edit << order << checkedAfter << currentAfter << saved
+                                << edited;
         };
-        row("delete, none checked", 3, {}, 2, {"delete"}, {"x1", "x2", "x3"}, {}, "x2");
-        row("delete bottom up, then move with nothing current", 10, {1, 3, 4, 7, 8, 10}, 0,
-            {"delete", "goon", "godown"}, {"x2", "x5", "x6", "x9"}, {}, "");
-        row("delete all, then the check marks", 3, {1, 2, 3}, 2,
-            {"delete", "selectall", "selectunall", "selectclear"}, {}, {}, "");
-        row("delete, current stays", 5, {1, 2}, 4, {"delete"}, {"x3", "x4", "x5"}, {}, "x4");
-        row("delete current, next takes its place", 5, {2, 3}, 2, {"delete"}, {"x1", "x4", "x5"},
-            {}, "x4");
-        row("delete current last row", 5, {3, 4, 5}, 5, {"delete"}, {"x1", "x2"}, {}, "x2");
-        row("one row, both edges", 1, {}, 1, {"goon", "godown"}, {"x1"}, {}, "x1");
+        // The row commands clear `saved` even when they change nothing; the check marks leave it.
+        row("delete, none checked", {3, {}, 2}, {Menu, {"delete"}}, {"x1", "x2", "x3"}, {}, "x2",
+            false, false);
+        row("delete bottom up, then move with nothing current", {10, {1, 3, 4, 7, 8, 10}, 0},
+            {Menu, {"delete", "goon", "godown"}}, {"x2", "x5", "x6", "x9"}, {}, "", false, true);
+        row("delete all, then the check marks", {3, {1, 2, 3}, 2},
+            {Menu, {"delete", "selectall", "selectunall", "selectclear"}}, {}, {}, "", false, true);
+        row("delete, current stays", {5, {1, 2}, 4}, {Menu, {"delete"}}, {"x3", "x4", "x5"}, {},
+            "x4", false, true);
+        row("delete current, next takes its place", {5, {2, 3}, 2}, {Menu, {"delete"}},
+            {"x1", "x4", "x5"}, {}, "x4", false, true);
+        row("delete current last row", {5, {3, 4, 5}, 5}, {Menu, {"delete"}}, {"x1", "x2"}, {},
+            "x2", false, true);
         // A check mark marks a file: it goes where the file goes.
-        row("checked row up to the top", 3, {3}, 3, {"goon", "goon", "goon"}, {"x3", "x1", "x2"},
-            {"x3"}, "x3");
-        row("row down past a checked one", 3, {2}, 1, {"godown", "godown", "godown"},
-            {"x2", "x3", "x1"}, {"x2"}, "x1");
-        row("invert", 5, {1, 4}, 4, {"selectunall"}, {"x1", "x2", "x3", "x4", "x5"},
-            {"x2", "x3", "x5"}, "x4");
-        row("clear", 5, {1, 4}, 4, {"selectclear"}, {"x1", "x2", "x3", "x4", "x5"}, {}, "x4");
-        row("select all, invert", 3, {2}, 1, {"selectall", "selectunall"}, {"x1", "x2", "x3"}, {},
-            "x1");
+        row("checked row up to the top", {3, {3}, 3}, {Menu, {"goon", "goon", "goon"}},
+            {"x3", "x1", "x2"}, {"x3"}, "x3", false, true);
+        row("row down past a checked one", {3, {2}, 1}, {Menu, {"godown", "godown", "godown"}},
+            {"x2", "x3", "x1"}, {"x2"}, "x1", false, true);
+        row("select all, invert", {3, {2}, 1}, {Menu, {"selectall", "selectunall"}},
+            {"x1", "x2", "x3"}, {}, "x1", true, false);
+        row("clear", {3, {1, 3}, 2}, {Menu, {"selectclear"}}, {"x1", "x2", "x3"}, {}, "x2", true,
+            false);
+        row("space in the type column", {3, {1, 3}, 2}, {SpaceKey}, {"x1", "x2", "x3"},
+            {"x1", "x2", "x3"}, "x2", true, false);
+        row("drag below the middle of a row", {4, {1}, 0}, {Drag, {}, 0, 2, true},
+            {"x2", "x3", "x1", "x4"}, {"x1"}, "x1", false, true);
+        row("drag above the middle of a row", {4, {1}, 0}, {Drag, {}, 3, 0, false},
+            {"x4", "x1", "x2", "x3"}, {"x1"}, "x4", false, true);
+        row("drag below the rows", {4, {1}, 0}, {Drag, {}, 1, -1}, {"x1", "x3", "x4", "x2"}, {"x1"},
+            "x2", false, true);
+        row("drag onto itself", {4, {1}, 0}, {Drag, {}, 1, 1, true}, {"x1", "x2", "x3", "x4"},
+            {"x1"}, "", true, false);
+        row("add", {3, {1, 3}, 2}, {Add}, {"x1", "x2", "x3", "notes.txt", "loose.mp3"},
+            {"x1", "x3"}, "x2", false, true);
+        row("drop", {3, {1, 3}, 2}, {Drop}, {"a.wav", "b.mp4", "x1", "x2", "x3"}, {"x1", "x3"},
+            "x2", false, true);
+        row("search", {3, {1, 3}, 2}, {Search}, {"x1", "x2", "x3", "a.wav", "b.mp4"}, {"x1", "x3"},
+            "x2", false, true);
+        row("sort", {3, {1, 3}, 2}, {Sort}, {"x3", "x2", "x1"}, {"x3", "x1"}, "x2", false, true);
     }
 
-    void commands() {
-        QFETCH(int, rows);
-        QFETCH(QList<int>, checked);
-        QFETCH(int, current);
-        QFETCH(QStringList, items);
+    // The edit leaves these rows; undo takes every step of it back and redo makes them again.
+    // Only Save marks a list saved, and a step of check marks alone is no change for Open's
+    // question.
+    void edits() {
+        QFETCH(Start, start);
+        QFETCH(Edit, edit);
         PlaylistWindow w;
-        w.load(rows, checked, current);
-        for (const QString &item : std::as_const(items))
-            w.form.findChild<QAction *>(item)->trigger();
-
+        w.load(start.rows, start.checked, start.current);
+        QVERIFY(w.show());
+        const QStringList before = w.names(), checkedBefore = w.names(true);
+        make(w, edit);
         QTEST(w.names(), "order");
         QTEST(w.names(true), "checkedAfter");
         QTEST(w.current(), "currentAfter");
-        // The row commands clear `saved` even when they change nothing; the check marks leave it.
-        QCOMPARE(w.form.saved, items.first().startsWith("muneditselect"));
+        QTEST(w.form.saved, "saved");
+        QTEST(w.form.edited, "edited");
         const int count = w.form.model().rowCount();
         QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(count));
         for (const char *item : {"muneditdelete", "muneditgoon", "muneditgodown"})
             QCOMPARE(w.item(item)->isEnabled(), count > 0);
+
+        w.form.edited = false;
+        for (int step = 0; step < 10 && w.item("muneditundo")->isEnabled(); ++step)
+            w.item("muneditundo")->trigger();
+        QVERIFY(!w.item("muneditundo")->isEnabled());
+        QVERIFY(w.names() == before && w.names(true) == checkedBefore);
+        QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(start.rows));
+        QTEST(w.form.saved, "saved");
+        QTEST(w.form.edited, "edited");
+        w.form.edited = false;
+        for (int step = 0; step < 10 && w.item("muneditredo")->isEnabled(); ++step)
+            w.item("muneditredo")->trigger();
+        QVERIFY(!w.item("muneditredo")->isEnabled());
+        QTEST(w.names(), "order");
+        QTEST(w.names(true), "checkedAfter");
+        QTEST(w.form.edited, "edited");
     }
 
-    void dragWithinTable_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("onto");
-        QTest::addColumn<bool>("lower");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("below the middle") << 0 << 2 << true << QStringList{"x2", "x3", "x1", "x4"};
-        QTest::newRow("above the middle") << 3 << 0 << false << QStringList{"x4", "x1", "x2", "x3"};
-        QTest::newRow("below the rows") << 1 << -1 << false << QStringList{"x1", "x3", "x4", "x2"};
-        QTest::newRow("onto itself") << 1 << 1 << true << QStringList{"x1", "x2", "x3", "x4"};
-    }
-
-    void dragWithinTable() {
-        QFETCH(int, from);
-        QFETCH(int, onto);
-        QFETCH(bool, lower);
-        QFETCH(QStringList, order);
-        PlaylistWindow w;
-        w.load(4, {1});
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        QCOMPARE(w.dragRow(from, w.rowPoint(onto, lower)), Qt::MoveAction);
-        QCOMPARE(w.names(), order);
-        QCOMPARE(w.names(true), QStringList{"x1"});
-        const bool moved = order != QStringList{"x1", "x2", "x3", "x4"};
-        QCOMPARE(w.form.saved, !moved);
-        QCOMPARE(w.current(), moved ? u"x%1"_s.arg(from + 1) : QString());
-
-        // A row dragged from another window is no row of this table.
-        PlaylistWindow other;
+    // A row dragged from another window is no row of this table.
+    void rowOfAnotherWindowIsNoDrop() {
+        PlaylistWindow w, other;
+        w.load(4);
         other.load(4);
+        QVERIFY(w.show());
         const std::unique_ptr<QMimeData> foreign(
             other.form.model().mimeData({other.form.model().index(3, 0)}));
         QCOMPARE(w.drop(foreign.get(), w.rowPoint(0)), Qt::IgnoreAction);
-        QCOMPARE(w.names(), order);
+        QCOMPARE(w.names(), QStringList({"x1", "x2", "x3", "x4"}));
     }
 
     void sortByHeader_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("names: natural, any case")
-            << 0 << QStringList{"a.mp3", "gone.mp3", "Song 1.mp3", "song 2.mp3", "Song 10.mp3"};
-        QTest::newRow("sizes by number, none first")
-            << 1 << QStringList{"gone.mp3", "a.mp3", "Song 10.mp3", "Song 1.mp3", "song 2.mp3"};
-        QTest::newRow("paths") << 2
-                               << QStringList{"song 2.mp3", "Song 10.mp3", "Song 1.mp3", "a.mp3",
-                                              "gone.mp3"};
-        QTest::newRow("types, none first")
-            << 3 << QStringList{"gone.mp3", "a.mp3", "Song 1.mp3", "Song 10.mp3", "song 2.mp3"};
-        QTest::newRow("creation by time, none first")
-            << 4 << QStringList{"gone.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "Song 10.mp3"};
+        const auto row = [](const char *name, int column, const QStringList &ascending) {
+            QTest::newRow(name) << column << ascending;
+        };
+        row("names: natural, any case", 0,
+            {"a.mp3", "gone.mp3", "Song 1.mp3", "song 2.mp3", "Song 10.mp3"});
+        row("sizes by number, none first", 1,
+            {"gone.mp3", "a.mp3", "Song 10.mp3", "Song 1.mp3", "song 2.mp3"});
+        row("paths", 2, {"song 2.mp3", "Song 10.mp3", "Song 1.mp3", "a.mp3", "gone.mp3"});
+        row("types, none first", 3,
+            {"gone.mp3", "a.mp3", "Song 1.mp3", "Song 10.mp3", "song 2.mp3"});
+        row("creation by time, none first", 4,
+            {"gone.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "Song 10.mp3"});
     }
 
+    // A click sorts ascending, the next descending; the marks and the current row go with their
+    // rows.
     void sortByHeader() {
         QFETCH(int, column);
         QFETCH(QStringList, ascending);
         PlaylistWindow w;
         w.load(unsortedRows(), 2);
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        const QStringList loaded = w.names();
-
+        QVERIFY(w.show());
         w.clickHeader(column);
         QCOMPARE(w.names(), ascending);
         QVERIFY(!w.form.saved);
@@ -221,59 +210,43 @@ private Q_SLOTS:
         QCOMPARE(w.current(), "a.mp3");
         w.clickHeader(column);
         QCOMPARE(w.names(), QStringList(ascending.crbegin(), ascending.crend()));
-        w.item("muneditundo")->trigger();
-        w.item("muneditundo")->trigger();
-        QCOMPARE(w.names(), loaded);
-        QCOMPARE(w.current(), "a.mp3");
         // Once the order has changed, a click sorts ascending again.
         w.item("muneditgodown")->trigger();
         w.clickHeader(column);
         QCOMPARE(w.names(), ascending);
     }
 
+    void toolbarButtons_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("ran");
+        const QStringList always{"munfilenew", "munfileopen", "munfilesave", "muneditadd"};
+        QTest::newRow("empty table: the row commands' buttons take no click") << 0 << always;
+        QTest::newRow("two rows") << 2
+                                  << always + QStringList{"muneditdelete", "muneditgoon",
+                                                          "muneditgodown"};
+    }
+
+    // A left click on a picture runs its command, any other click nothing. Dialogs and
+    // questions that a button brings up are cancelled.
     void toolbarButtons() {
+        QFETCH(int, rows);
         PlaylistWindow w;
-        const QStringList tips{"新建 (Ctrl+N)", "打开 (Ctrl+O)", "保存 (Ctrl+S)",  "加入",
-                               "删除 (Del)",    "上移 (Alt+Up)", "下移 (Alt+Down)"};
-        for (int i = 0; i < 7; ++i) {
-            QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
-            QCOMPARE(button->accessibleName(), tips[i].left(2));
-            QCOMPARE(button->toolTip(), tips[i]);
-            const QImage drawn = button->grab().toImage();
-            QVERIFY(drawn.pixel(10, 10) != drawn.pixel(0, 0));
-        }
-    }
-
-    void toolbarMouse_data() {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < mouseCases.size(); ++i)
-            QTest::newRow(mouseCases[i].name) << i;
-    }
-
-    // Dialogs and questions that a button brings up are cancelled.
-    void toolbarMouse() {
-        QFETCH(int, index);
-        const MouseCase &c = mouseCases[index];
-        PlaylistWindow w;
-        w.load(c.rows, {}, c.rows);
+        w.load(rows, {}, rows);
         w.form.saved = false;
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QVERIFY(w.show());
         w.fakes.fileDialog->openAnswers.resize(2);
         w.fakes.fileDialog->saveAnswers.resize(1);
         w.fakes.messageBoxes->answers.push_back(MessageAnswer::Cancel);
         QStringList ran;
         for (QAction *action : w.form.findChildren<QAction *>())
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
-        const QImage picture = w.form.findChild<QWidget *>("Image1_5")->grab().toImage();
-
-        for (const Step &step : c.steps)
-            QTest::mouseEvent(step.action, w.form.windowHandle(), step.button, {},
-                              w.form.centralWidget()->mapTo(&w.form, step.at));
-        QCOMPARE(looks(w.form), c.looks);
-        QCOMPARE(ran, c.ran);
-        // Whether its button takes the mouse or not, a picture is drawn the same.
-        QCOMPARE(w.form.findChild<QWidget *>("Image1_5")->grab().toImage(), picture);
+        for (int i = 0; i < 7; ++i) {
+            QWidget *button = w.form.findChild<QWidget *>(u"Image1_%1"_s.arg(i));
+            const QPoint at = button->mapTo(&w.form, button->rect().center());
+            for (Qt::MouseButton mouse : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
+                QTest::mouseClick(w.form.windowHandle(), mouse, {}, at);
+        }
+        QTEST(ran, "ran");
     }
 };
 

@@ -6,257 +6,184 @@
 
 using namespace Qt::StringLiterals;
 
+// A mixed list: a title and a length on a missing relative entry, a stream, a relative file.
+const QByteArray MixedList = "#EXTM3U\n#EXTINF:123,Title one\ngone/x.mp3\n"
+                             "http://radio.example/stream\n../music/a.mp3\n";
+
+// One run of the tool: what it prints and answers, and a file of the tree that it leaves with
+// these bytes (none: no file looked at).
+struct Run {
+    QStringList arguments;
+    QByteArray out, err;
+    int status;
+    QString file;
+    QByteArray bytes;
+};
+
 // vantrel-list itself, run on a real tree of files and lists: what each command prints, writes
 // and answers, and what a failed write leaves behind.
 class TestListTool : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void run_data();
-    void run();
-    void failedWriteKeepsTheOldList_data();
-    void failedWriteKeepsTheOldList();
-    void fullStandardOutputIsAFailedWrite();
-    void startsWithoutDisplayOrWidgets();
+    QTemporaryDir m_dir;
+    const QString m_root = m_dir.filePath(u"tree"_s);
 
-private:
     QString at(const QString &relative) const { return m_root + u'/' + relative; }
     // A name that is not UTF-8: no path can name it, and so nothing but its bytes removes it.
     QByteArray undecodable() const { return QFile::encodeName(at(u"music/sub/"_s)) + "\xff.mp3"; }
-    // Runs the tool in the tree and answers its exit status.
-    int runTool(QProcess &tool, const QStringList &arguments);
-
-    QTemporaryDir m_dir;
-    const QString m_root = m_dir.filePath(u"tree"_s);
-};
-
-// A mixed list: a title and a length on a missing relative entry, a stream, a relative file.
-const QByteArray MixedList = "#EXTM3U\n#EXTINF:123,Title one\ngone/x.mp3\n"
-                             "http://radio.example/stream\n../music/a.mp3\n";
-
-void TestListTool::init() {
-    QVERIFY(QDir(m_root).removeRecursively() && QDir().mkpath(at(u"music/sub"_s)));
-    QVERIFY(QDir().mkpath(at(u"lists/x.m3u"_s)) && QDir().mkpath(at(u"other/gone"_s)));
-    for (const QString &file :
-         {u"music/a.mp3"_s, u"music/B.MP3"_s, u"music/song 10.mp3"_s, u"music/song 2.mp3"_s,
-          u"music/cover.jpg"_s, u"music/sub/c.mp3"_s, u"other/gone/x.mp3"_s})
-        QVERIFY(QFile(at(file)).open(QIODevice::WriteOnly));
-    QVERIFY(QFile::link(at(u"music/sub"_s), at(u"music/link"_s)));
-    QVERIFY(::close(::open(undecodable().constData(), O_CREAT, 0644)) == 0);
-    for (const auto &[name, bytes] : {std::pair{u"lists/mixed.m3u"_s, MixedList},
-                                      std::pair{u"lists/bad.pls"_s, QByteArray("[nothing]\n")}}) {
-        QFile list(at(name));
-        QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
-    }
-}
-
-void TestListTool::cleanup() {
-    ::unlink(undecodable().constData());
-}
-
-int TestListTool::runTool(QProcess &tool, const QStringList &arguments) {
-    tool.setWorkingDirectory(m_root);
-    tool.start(QStringLiteral(VANTREL_LIST), arguments);
-    if (!tool.waitForFinished() || tool.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return tool.exitCode();
-}
-
-struct Run {
-    QStringList arguments;
-    QByteArray out;
-    QByteArray err;
-    int status;
-    // A file of the tree that the command leaves with these bytes; empty for none.
-    QString file{};
-    QByteArray bytes{};
-};
-
-void TestListTool::run_data() {
-    QTest::addColumn<Run>("run");
-    const QByteArray root = m_root.toUtf8(), song = root + "/music/a.mp3";
-    const QByteArray skipped = "vantrel-list：已跳过1个名称不是UTF-8编码的文件或文件夹。\n";
-    const QByteArray missing = root + "/lists/gone/x.mp3\n";
-    const QByteArray formats = "列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。\n";
-    const QByteArray found = "[playlist]\r\nFile1=cover.jpg\r\nFile2=song 2.mp3\r\n"
-                             "File3=song 10.mp3\r\nNumberOfEntries=3\r\nVersion=2\r\n";
-    const QByteArray xspf =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-        "<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">\r\n  <trackList>\r\n"
-        "    <track>\r\n      <location>gone/x.mp3</location>\r\n"
-        "      <title>Title one</title>\r\n      <duration>123000</duration>\r\n    </track>\r\n"
-        "    <track>\r\n      <location>http://radio.example/stream</location>\r\n    </track>\r\n"
-        "    <track>\r\n      <location>file://" +
-        song + "</location>\r\n    </track>\r\n  </trackList>\r\n</playlist>\r\n";
-    const QByteArray ram =
-        "file://" + root + "/lists/gone/x.mp3\r\nhttp://radio.example/stream\r\na.mp3\r\n";
-    const QByteArray removed = "#EXTM3U\r\nhttp://radio.example/stream\r\n" + song + "\r\n";
-    const QByteArray relocated = "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + root +
-                                 "/other/gone/x.mp3\r\nhttp://radio.example/stream\r\n" + song +
-                                 "\r\n";
-
-    QTest::newRow("find: natural order, into subfolders, not through links") << Run{
-        QStringList{"find", "music", "-o", "-"},
-        "#EXTM3U\r\n" + song + "\r\n" + root + "/music/B.MP3\r\n" + root + "/music/song 2.mp3\r\n" +
-            root + "/music/song 10.mp3\r\n" + root + "/music/sub/c.mp3\r\n",
-        skipped, 0};
-    QTest::newRow("find: patterns, no subfolders, relative")
-        << Run{QStringList{"find", "music", "-p", "*.JPG", "--pattern", " song* ",
-                           "--no-subfolders", "--relative", "-o", "music/found.pls"},
-               "",
-               "",
-               0,
-               "music/found.pls",
-               found};
-    QTest::newRow("find: missing folder")
-        << Run{QStringList{"find", "nowhere", "-o", "x.m3u"}, "",
-               "vantrel-list：找不到文件夹“" + root + "/nowhere”，请检查位置！\n", 3};
-    QTest::newRow("find: unknown extension")
-        << Run{QStringList{"find", "music", "-o", "x.txt"}, "",
-               "vantrel-list：无法保存“" + root + "/x.txt”：" + formats, 2};
-    QTest::newRow("find: invalid pattern")
-        << Run{QStringList{"find", "music", "-p", "[b-a]", "-o", "x.m3u"}, "",
-               "vantrel-list：模式“[b-a]”无效：方括号没有配对，或范围从大到小。\n", 2};
-    QTest::newRow("convert: keeps titles, lengths, streams, missing and relative entries")
-        << Run{QStringList{"convert", "lists/mixed.m3u", "lists/mixed.xspf"},
-               "",
-               "",
-               0,
-               "lists/mixed.xspf",
-               xspf};
-    QTest::newRow("convert: --absolute to standard output")
-        << Run{QStringList{"convert", "lists/mixed.m3u", "-", "--absolute"},
-               "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + missing.chopped(1) +
-                   "\r\nhttp://radio.example/stream\r\n" + song + "\r\n",
-               "", 0};
-    QTest::newRow("convert: --relative where the target's folder holds the file")
-        << Run{QStringList{"convert", "lists/mixed.m3u", "music/mixed.ram", "--relative"},
-               "",
-               "",
-               0,
-               "music/mixed.ram",
-               ram};
-    QTest::newRow("convert: not a playlist")
-        << Run{QStringList{"convert", "lists/bad.pls", "x.m3u"}, "",
-               "vantrel-list：“" + root + "/lists/bad.pls”：此文件不是有效的PLS文件！\n", 3};
-    QTest::newRow("convert: a folder named like a list")
-        << Run{QStringList{"convert", "lists/x.m3u", "x.pls"}, "",
-               "vantrel-list：“" + root + "/lists/x.m3u”不是普通文件，不能作为列表文件打开。\n", 3};
-    QTest::newRow("check: lists the missing entries, changes nothing") << Run{
-        QStringList{"check", "lists/mixed.m3u"}, missing, "", 1, "lists/mixed.m3u", MixedList};
-    QTest::newRow("check --remove") << Run{QStringList{"check", "lists/mixed.m3u", "--remove"},
-                                           missing,
-                                           "",
-                                           0,
-                                           "lists/mixed.m3u",
-                                           removed};
-    QTest::newRow("check --relocate")
-        << Run{QStringList{"check", "lists/mixed.m3u", "--relocate", "other"},
-               "",
-               "vantrel-list：找到了1个节目文件，还有0个找不到。\n",
-               0,
-               "lists/mixed.m3u",
-               relocated};
-    QTest::newRow("show") << Run{QStringList{"show", "lists/mixed.m3u"},
-                                 missing.chopped(1) +
-                                     "\tTitle one\t123\t0\nhttp://radio.example/stream\t\t\t\n" +
-                                     song + "\t\t\t1\n",
-                                 "", 0};
-    QTest::newRow("show --json") << Run{
-        QStringList{"show", "--json", "lists/mixed.m3u"},
-        R"([{"exists":false,"length":123,"path":")" + missing.chopped(1) +
-            R"(","title":"Title one"},{"exists":null,"length":null,)"
-            R"("path":"http://radio.example/stream","title":""},)"
-            R"({"exists":true,"length":null,"path":")" +
-            song + R"(","title":""}])" + "\n",
-        "", 0};
-    QTest::newRow("version") << Run{QStringList{"--version"}, "vantrel-list 1.0.9\n", "", 0};
-    QTest::newRow("unknown command")
-        << Run{QStringList{"list"}, "",
-               "vantrel-list：不认识的命令“list”。\n用 vantrel-list --help 查看用法。\n", 2};
-    QTest::newRow("option without its value")
-        << Run{QStringList{"check", "lists/mixed.m3u", "--relocate"}, "",
-               "vantrel-list check：选项“--relocate”后面缺少值。\n"
-               "用 vantrel-list check --help 查看用法。\n",
-               2};
-}
-
-void TestListTool::run() {
-    QFETCH(const Run, run);
-    QProcess tool;
-    QCOMPARE(runTool(tool, run.arguments), run.status);
-    QCOMPARE(tool.readAllStandardOutput(), run.out);
-    QCOMPARE(tool.readAllStandardError(), run.err);
-    if (run.file.isEmpty())
-        return;
-    QFile file(at(run.file));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), run.bytes);
-}
-
-void TestListTool::failedWriteKeepsTheOldList_data() {
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("full disk") << false;
-}
-
-void TestListTool::failedWriteKeepsTheOldList() {
-    QFETCH(bool, readOnly);
-    const QString disk = at(u"disk"_s), list = disk + u"/old.m3u"_s;
-    QVERIFY(QDir().mkdir(disk));
-    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=32k") != 0)
-        QSKIP(qPrintable(u"mounting a 32 KiB tmpfs needs root (CAP_SYS_ADMIN): "_s +
-                         qt_error_string(errno)));
-    const auto unmount = qScopeGuard([&disk] { ::umount2(QFile::encodeName(disk), MNT_DETACH); });
-    QFile old(list), filler(disk + u"/filler"_s);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
-    old.close();
-    if (readOnly) {
-        QVERIFY(::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs",
-                        MS_REMOUNT | MS_RDONLY, "size=32k") == 0);
-    } else {
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        filler.write(QByteArray(64 * 1024, 'x'));
-        filler.close();
+    // Runs the tool in the tree, where no display can be opened, and answers its exit status.
+    int runTool(QProcess &tool, const QStringList &arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        environment.insert(u"DISPLAY"_s, {});
+        environment.insert(u"WAYLAND_DISPLAY"_s, {});
+        tool.setProcessEnvironment(environment);
+        tool.setWorkingDirectory(m_root);
+        tool.start(QStringLiteral(VANTREL_LIST), arguments);
+        if (!tool.waitForFinished() || tool.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return tool.exitCode();
     }
 
-    QProcess tool;
-    QCOMPARE(runTool(tool, {u"convert"_s, u"lists/mixed.m3u"_s, list}), 4);
-    const QString err = QString::fromUtf8(tool.readAllStandardError());
-    QVERIFY2(err.startsWith(u"vantrel-list：无法写入文件“%1”，列表没有保存。\n"_s.arg(list)),
-             qPrintable(err));
-    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\n");
-    QCOMPARE(QDir(disk).entryList(QDir::Files).size(), readOnly ? 1 : 2);
-}
+private Q_SLOTS:
+    void init() {
+        QVERIFY(QDir(m_root).removeRecursively() && QDir().mkpath(at(u"music/sub"_s)));
+        QVERIFY(QDir().mkpath(at(u"lists/x.m3u"_s)) && QDir().mkpath(at(u"other/gone"_s)));
+        for (const QString &file :
+             {u"music/a.mp3"_s, u"music/B.MP3"_s, u"music/song 10.mp3"_s, u"music/song 2.mp3"_s,
+              u"music/cover.jpg"_s, u"music/sub/c.mp3"_s, u"other/gone/x.mp3"_s})
+            QVERIFY(QFile(at(file)).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(at(u"music/sub"_s), at(u"music/link"_s)));
+        QVERIFY(::close(::open(undecodable().constData(), O_CREAT, 0644)) == 0);
+        for (const auto &[name, bytes] : {std::pair{u"lists/mixed.m3u"_s, MixedList},
+                                          std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")}}) {
+            QFile list(at(name));
+            QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
+        }
+    }
 
-void TestListTool::fullStandardOutputIsAFailedWrite() {
-    QProcess tool;
-    tool.setStandardOutputFile(u"/dev/full"_s);
-    QCOMPARE(runTool(tool, {u"show"_s, u"lists/mixed.m3u"_s}), 4);
-    QVERIFY(tool.readAllStandardError().startsWith("vantrel-list：无法写到标准输出。\n"));
-}
+    void cleanup() { ::unlink(undecodable().constData()); }
 
-// The tool needs neither a display nor the widget libraries.
-void TestListTool::startsWithoutDisplayOrWidgets() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"QT_QPA_PLATFORM"_s);
-    environment.insert(u"DISPLAY"_s, {});
-    environment.insert(u"WAYLAND_DISPLAY"_s, {});
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    QCOMPARE(runTool(tool, {u"find"_s, u"music/sub"_s, u"-o"_s, u"-"_s}), 0);
-    QCOMPARE(tool.readAllStandardOutput(), "#EXTM3U\r\n" + at(u"music/sub/c.mp3\r\n"_s).toUtf8());
+    void run_data() {
+        QTest::addColumn<Run>("run");
+        const auto row = [](const char *name, const QStringList &arguments, const QByteArray &out,
+                            const QByteArray &err, int status, const QString &file = {},
+                            const QByteArray &bytes = {}) {
+            QTest::newRow(name) << Run{arguments, out, err, status, file, bytes};
+        };
+        const QByteArray root = m_root.toUtf8(), song = root + "/music/a.mp3";
+        const QByteArray missing = root + "/lists/gone/x.mp3";
+        const QByteArray stream = "http://radio.example/stream";
+        row("find: natural order, into subfolders, not through links", {"find", "music", "-o", "-"},
+            "#EXTM3U\r\n" + song + "\r\n" + root + "/music/B.MP3\r\n" + root +
+                "/music/song 2.mp3\r\n" + root + "/music/song 10.mp3\r\n" + root +
+                "/music/sub/c.mp3\r\n",
+            "vantrel-list：已跳过1个名称不是UTF-8编码的文件或文件夹。\n", 0);
+        row("find: patterns, no subfolders, relative",
+            {"find", "music", "-p", "*.JPG", "--pattern", " song* ", "--no-subfolders",
+             "--relative", "-o", "music/found.pls"},
+            "", "", 0, "music/found.pls",
+            "[playlist]\r\nFile1=cover.jpg\r\nFile2=song 2.mp3\r\nFile3=song 10.mp3\r\n"
+            "NumberOfEntries=3\r\nVersion=2\r\n");
+        row("find: missing folder", {"find", "nowhere", "-o", "x.m3u"}, "",
+            "vantrel-list：找不到文件夹“" + root + "/nowhere”，请检查位置！\n", 3);
+        row("find: unknown extension", {"find", "music", "-o", "x.txt"}, "",
+            "vantrel-list：无法保存“" + root +
+                "/x.txt”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。\n",
+            2);
+        row("convert: keeps titles, lengths, streams, missing and relative entries",
+            {"convert", "lists/mixed.m3u", "lists/mixed.m3u8"}, "", "", 0, "lists/mixed.m3u8",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream + "\r\n" + song + "\r\n");
+        row("convert: --relative where the target's folder holds the file",
+            {"convert", "lists/mixed.m3u", "music/mixed.ram", "--relative"}, "", "", 0,
+            "music/mixed.ram", "file://" + missing + "\r\n" + stream + "\r\na.mp3\r\n");
+        row("convert: not a playlist", {"convert", "lists/bad.pls", "x.m3u"}, "",
+            "vantrel-list：“" + root + "/lists/bad.pls”：此文件不是有效的PLS文件！\n", 3);
+        row("convert: a folder named like a list", {"convert", "lists/x.m3u", "x.pls"}, "",
+            "vantrel-list：“" + root + "/lists/x.m3u”不是普通文件，不能作为列表文件打开。\n", 3);
+        row("check: lists the missing entries, changes nothing", {"check", "lists/mixed.m3u"},
+            missing + "\n", "", 1, "lists/mixed.m3u", MixedList);
+        row("check --remove", {"check", "lists/mixed.m3u", "--remove"}, missing + "\n", "", 0,
+            "lists/mixed.m3u", "#EXTM3U\r\n" + stream + "\r\n" + song + "\r\n");
+        row("check --relocate", {"check", "lists/mixed.m3u", "--relocate", "other"}, "",
+            "vantrel-list：找到了1个节目文件，还有0个找不到。\n", 0, "lists/mixed.m3u",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + root + "/other/gone/x.mp3\r\n" + stream +
+                "\r\n" + song + "\r\n");
+        row("show", {"show", "lists/mixed.m3u"},
+            missing + "\tTitle one\t123\t0\n" + stream + "\t\t\t\n" + song + "\t\t\t1\n", "", 0);
+        row("option without its value", {"check", "lists/mixed.m3u", "--relocate"}, "",
+            "vantrel-list check：选项“--relocate”后面缺少值。\n"
+            "用 vantrel-list check --help 查看用法。\n",
+            2);
+    }
 
-    QProcess ldd;
-    ldd.start(u"ldd"_s, {QStringLiteral(VANTREL_LIST)});
-    QVERIFY(ldd.waitForFinished());
-    const QByteArray libraries = ldd.readAllStandardOutput();
-    QVERIFY2(libraries.contains("libQt6Core") && !libraries.contains("libQt6Gui") &&
-                 !libraries.contains("libQt6Widgets"),
-             libraries.constData());
-}
+    void run() {
+        QFETCH(const Run, run);
+        QProcess tool;
+        QCOMPARE(runTool(tool, run.arguments), run.status);
+        QCOMPARE(tool.readAllStandardOutput(), run.out);
+        QCOMPARE(tool.readAllStandardError(), run.err);
+        if (run.file.isEmpty())
+            return;
+        QFile file(at(run.file));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), run.bytes);
+    }
+
+    void failedWriteKeepsTheOldList_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("read-only folder") << true;
+        QTest::newRow("full disk") << false;
+    }
+
+    void failedWriteKeepsTheOldList() {
+        QFETCH(bool, readOnly);
+        const QString disk = at(u"disk"_s), list = disk + u"/old.m3u"_s;
+        QVERIFY(QDir().mkdir(disk));
+        if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=32k") != 0)
+            QSKIP(qPrintable(u"mounting a 32 KiB tmpfs needs root (CAP_SYS_ADMIN): "_s +
+                             qt_error_string(errno)));
+        const auto unmount =
+            qScopeGuard([&disk] { ::umount2(QFile::encodeName(disk), MNT_DETACH); });
+        QFile old(list), filler(disk + u"/filler"_s);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+        old.close();
+        if (readOnly) {
+            QVERIFY(::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs",
+                            MS_REMOUNT | MS_RDONLY, "size=32k") == 0);
+        } else {
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(64 * 1024, 'x'));
+            filler.close();
+        }
+
+        QProcess tool;
+        QCOMPARE(runTool(tool, {u"convert"_s, u"lists/mixed.m3u"_s, list}), 4);
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(err.startsWith(u"vantrel-list：无法写入文件“%1”，列表没有保存。\n"_s.arg(list)),
+                 qPrintable(err));
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\n");
+        QCOMPARE(QDir(disk).entryList(QDir::Files).size(), readOnly ? 1 : 2);
+    }
+
+    void fullStandardOutputIsAFailedWrite() {
+        QProcess tool;
+        tool.setStandardOutputFile(u"/dev/full"_s);
+        QCOMPARE(runTool(tool, {u"show"_s, u"lists/mixed.m3u"_s}), 4);
+        QVERIFY(tool.readAllStandardError().startsWith("vantrel-list：无法写到标准输出。\n"));
+    }
+
+    // The tool needs no widget libraries.
+    void linksNoWidgets() {
+        QProcess ldd;
+        ldd.start(u"ldd"_s, {QStringLiteral(VANTREL_LIST)});
+        QVERIFY(ldd.waitForFinished());
+        const QByteArray libraries = ldd.readAllStandardOutput();
+        QVERIFY2(libraries.contains("libQt6Core") && !libraries.contains("libQt6Gui") &&
+                     !libraries.contains("libQt6Widgets"),
+                 libraries.constData());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestListTool)
 #include "tst_listtool.moc"

@@ -1,4 +1,3 @@
-#include "media/naturalorder.h"
 #include "media/wildcardpattern.h"
 
 #include <QTest>
@@ -14,7 +13,7 @@ struct MatchCase {
     Outcome outcome;
 };
 
-// The search pattern, and the natural order in which names are listed.
+// The search pattern: which names it matches, and which patterns are no patterns.
 class TestNames : public QObject {
     Q_OBJECT
 
@@ -54,33 +53,6 @@ private Q_SLOTS:
         QFETCH(Outcome, outcome);
         QCOMPARE(WildcardPattern(pattern).isValid(), outcome != invalid);
         QCOMPARE(WildcardPattern(pattern).matches(name), outcome == y);
-    }
-
-    void naturalOrder_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("sorted");
-
-        QTest::newRow("numbers by value")
-            << QStringList{u"Song 10"_s, u"Song 3"_s, u"Song 02"_s, u"Song 1"_s}
-            << QStringList{u"Song 1"_s, u"Song 02"_s, u"Song 3"_s, u"Song 10"_s};
-        QTest::newRow("letters in any case") << QStringList{u"b.mp3"_s, u"C.mp3"_s, u"a.mp3"_s}
-                                             << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"C.mp3"_s};
-        QTest::newRow("equal but for case or zeros: by text")
-            << QStringList{u"a.mp3"_s, u"A.mp3"_s, u"x1"_s, u"x01"_s}
-            << QStringList{u"A.mp3"_s, u"a.mp3"_s, u"x01"_s, u"x1"_s};
-        QTest::newRow("digits before letters, numbers longer than any integer")
-            << QStringList{u"tb"_s, u"t99999999999999999999"_s, u"t100000000000000000000"_s}
-            << QStringList{u"t99999999999999999999"_s, u"t100000000000000000000"_s, u"tb"_s};
-        QTest::newRow("chinese and numbered discs")
-            << QStringList{u"第10集.mp4"_s, u"第2集.mp4"_s, u"歌.mp3"_s}
-            << QStringList{u"歌.mp3"_s, u"第2集.mp4"_s, u"第10集.mp4"_s};
-    }
-
-    void naturalOrder() {
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, sorted);
-        sortNaturally(names);
-        QCOMPARE(names, sorted);
     }
 };
 
