@@ -10,15 +10,18 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace {
 
-// How many of the paths the table does not list yet, each taken as the file query names it.
+// How many different paths of the selection the table does not list yet, each taken as the file
+// query names it.
 int newPathCount(const QStringList &paths, const QSet<QString> &listed) {
-    return int(std::count_if(paths.cbegin(), paths.cend(), [&listed](const QString &path) {
-        return !listed.contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    }));
+    QSet<QString> fresh;
+    for (const QString &path : paths) {
+        const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        if (!listed.contains(clean))
+            fresh.insert(clean);
+    }
+    return int(fresh.size());
 }
 
 // Adds the selection's new files; stops at the first path without a file.

@@ -15,9 +15,10 @@ bool mayDiscardList(frmmain &form) {
     if (answer != MessageAnswer::Yes)
         return answer == MessageAnswer::No;
 
-    // Unlike Save, this save leaves the list's name and state alone: the list goes next.
+    // Unlike Save, this save leaves the list's name and state alone: the list goes next. The
+    // user asked to keep the list, so a cancelled save dialog keeps it too.
     const QString target = saveTarget(form);
-    return target.isEmpty() || WritePlaylist(form, target);
+    return !target.isEmpty() && WritePlaylist(form, target);
 }
 
 void newList(frmmain &form) {

@@ -47,23 +47,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("spare");
         QTest::addColumn<int>("picked");
         QTest::addColumn<bool>("oneListed");
+        QTest::addColumn<bool>("lastTwice");
         QTest::addColumn<int>("added");
-        QTest::newRow("fits exactly") << 3 << 3 << false << 3;
-        QTest::newRow("one too many: refused with a message") << 2 << 3 << false << 0;
-        QTest::newRow("a listed file takes no room") << 2 << 3 << true << 2;
-        QTest::newRow("a thousand at once") << MaxRows << 1000 << false << 1000;
+        QTest::newRow("fits exactly") << 3 << 3 << false << false << 3;
+        QTest::newRow("one too many: refused with a message") << 2 << 3 << false << false << 0;
+        QTest::newRow("a listed file takes no room") << 2 << 3 << true << false << 2;
+        QTest::newRow("a file picked twice takes one place") << 2 << 3 << false << true << 2;
+        QTest::newRow("a thousand at once") << MaxRows << 1000 << false << false << 1000;
     }
 
     void addUpToTheRowBound() {
         QFETCH(int, spare);
         QFETCH(int, picked);
         QFETCH(bool, oneListed);
+        QFETCH(bool, lastTwice);
         QFETCH(int, added);
         Window w;
         w.load(MaxRows - spare - (oneListed ? 1 : 0));
         QStringList files{w.dir.filePath("loose.mp3")};
         while (files.size() < picked)
             files << w.make(u"节目 %1.mp3"_s.arg(files.size()));
+        if (lastTwice)
+            files.last() = files[files.size() - 2];
         if (oneListed)
             w.add({files[0]});
         w.add(files);

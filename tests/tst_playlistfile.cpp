@@ -523,7 +523,7 @@ void TestPlaylistFile::documentCommands_data() {
         row(name + "cancel", {item, Opened, cancel, {}, {}, no});
         row(name + "yes, named", {item, Opened, yes, {}, {}, gone, "l.m3u", opened});
         row(name + "yes, file chosen", {item, Unnamed, yes, {}, {"n.m3u"}, gone, "n.m3u", unnamed});
-        row(name + "yes, dialog cancelled", {item, Unnamed, yes, {}, {""}, gone});
+        row(name + "yes, dialog cancelled", {item, Unnamed, yes, {}, {""}, no});
         row(name + "yes, refused", {item, Unnamed, yes, {}, {"n.txt"}, no, {}, {}, "扩展名"});
         row(name + "yes, failed", {item, Unnamed, yes, {}, {"none/n.m3u"}, no, {}, {}, "无法写入"});
     }
