@@ -69,11 +69,8 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
             row.name = entry.path;
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Address;
-    } else if (std::optional<PlaylistEntry> file = query.entryFor(entry.path)) {
-        row = std::move(*file);
-    } else if (std::optional<PlaylistEntry> folder = query.folderEntryFor(entry.path)) {
-        row = std::move(*folder);
-        row.kind = PlaylistEntry::Kind::Folder;
+    } else if (std::optional<PlaylistEntry> local = query.localEntryFor(entry.path)) {
+        row = std::move(*local);
     } else {
         row.name = QFileInfo(entry.path).fileName();
         row.path = entry.path;

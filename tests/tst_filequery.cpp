@@ -44,7 +44,8 @@ void TestFileQuery::buildsEveryCell() {
 
     const QFileInfo info(path);
     const QDateTime created = info.birthTime().isValid() ? info.birthTime() : info.lastModified();
-    QCOMPARE(entry->created, generalDateText(created, QLocale::system()));
+    QCOMPARE(entry->createdTime, created);
+    QCOMPARE(entry->created, GeneralDate(QLocale::system()).text(created));
     QVERIFY(entry->created.startsWith(created.toString("yyyy/M/d ")));
 
     // The cached description for the suffix must not leak into other suffixes.
