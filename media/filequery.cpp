@@ -7,8 +7,10 @@
 
 namespace {
 
+// A path from the root, as lists and walks give them, needs no file engine to be made absolute.
 QString cleanAbsolutePath(const QString &path) {
-    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QFileInfo(path).absoluteFilePath());
+    return QDir::cleanPath(path.startsWith(QLatin1Char('/')) ? path
+                                                             : QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "media/generaldate.h"
 
 #include <QDateTime>
+#include <QStringBuilder>
 
 namespace {
 
@@ -32,5 +33,5 @@ QString GeneralDate::text(const QDateTime &dateTime) {
     const QTime time = dateTime.time();
     if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
         return *date;
-    return *date + QLatin1Char(' ') + m_locale.toString(time, m_timeFormat);
+    return *date % QLatin1Char(' ') % m_locale.toString(time, m_timeFormat);
 }

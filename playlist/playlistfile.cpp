@@ -97,7 +97,8 @@ ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
     if (!resolved.address) {
         // Relative entries were relative to the playlist's folder wherever it was made.
         resolved.relative = QDir::isRelativePath(resolved.path);
-        resolved.path = QDir::cleanPath(listFolder.absoluteFilePath(resolved.path));
+        resolved.path = QDir::cleanPath(
+            resolved.relative ? listFolder.absoluteFilePath(resolved.path) : resolved.path);
     }
     return resolved;
 }
