@@ -94,13 +94,13 @@ int findCommand(const QStringList &arguments) {
     FindProgress progress;
     // Only the name and the path of a find reach the list file. A list holds MaxRows entries:
     // one find more ends the walk.
-    const auto visit = [&](const QString &path, const QString &name) {
+    const auto visit = [&](const QString &folder, const QString &name) {
         progress.update(++examined, int(rows.size()));
         if (!matches(name))
             return true;
         PlaylistEntry row;
         row.name = name;
-        row.path = path;
+        row.path = folder + name;
         row.relative = relativeRows;
         rows.push_back(std::move(row));
         return rows.size() <= size_t(MaxRows);

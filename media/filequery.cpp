@@ -1,42 +1,55 @@
 #include "media/filequery.h"
 
-#include "media/generaldate.h"
+#include "platform/filefacts.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A path from the root, as lists and walks give them, needs no file engine to be made absolute.
+QString cleanAbsolutePath(const QString &path) {
+    return QDir::cleanPath(path.startsWith(QLatin1Char('/')) ? path
+                                                             : QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
 
 std::optional<PlaylistEntry> FileQuery::entryFor(const QString &path) {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    const std::optional<FileFacts> facts = FileFacts::of(path);
+    if (!facts || facts->kind != FileFacts::Kind::File)
         return std::nullopt;
-    PlaylistEntry entry;
-    entry.name = info.fileName();
-    entry.size = QString::number(info.size());
-    entry.path = QDir::cleanPath(info.absoluteFilePath());
-    entry.type = typeDescription(entry.name);
-    entry.createdTime = creationTime(info);
-    entry.created = generalDateText(entry.createdTime, m_locale);
-    return entry;
+    return entryFrom(path, *facts);
 }
 
-std::optional<PlaylistEntry> FileQuery::folderEntryFor(const QString &path) {
-    const QFileInfo info(path);
-    if (!info.isDir())
+std::optional<PlaylistEntry> FileQuery::localEntryFor(const QString &path) {
+    const std::optional<FileFacts> facts = FileFacts::of(path);
+    if (!facts || facts->kind == FileFacts::Kind::Other)
         return std::nullopt;
-    PlaylistEntry entry;
-    entry.path = QDir::cleanPath(info.absoluteFilePath());
-    entry.name = QFileInfo(entry.path).fileName();
-    if (entry.name.isEmpty())
-        entry.name = entry.path;
-    entry.type = m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")).comment();
-    entry.createdTime = creationTime(info);
-    entry.created = generalDateText(entry.createdTime, m_locale);
-    return entry;
+    return entryFrom(path, *facts);
 }
 
-QDateTime FileQuery::creationTime(const QFileInfo &info) {
-    // Where the file system keeps no birth time, the last change stands in for it.
-    const QDateTime born = info.birthTime();
-    return born.isValid() ? born : info.lastModified();
+PlaylistEntry FileQuery::entryFrom(const QString &path, const FileFacts &facts) {
+    PlaylistEntry entry;
+    entry.path = cleanAbsolutePath(path);
+    if (facts.kind == FileFacts::Kind::File) {
+        entry.name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        entry.size = QString::number(facts.size);
+        entry.type = typeDescription(entry.name);
+    } else {
+        entry.kind = PlaylistEntry::Kind::Folder;
+        // The root folder has no name of its own.
+        entry.name = QFileInfo(entry.path).fileName();
+        if (entry.name.isEmpty())
+            entry.name = entry.path;
+        if (m_folderType.isEmpty())
+            m_folderType =
+                m_mimeDatabase.mimeTypeForName(QStringLiteral("inode/directory")).comment();
+        entry.type = m_folderType;
+    }
+    entry.createdTime = facts.created;
+    entry.created = m_dates.text(entry.createdTime);
+    return entry;
 }
 
 QString FileQuery::typeDescription(const QString &fileName) {

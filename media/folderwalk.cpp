@@ -17,7 +17,7 @@ bool FolderWalk::run(const QString &folder) {
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     sortNaturally(listing->files);
     for (const QString &name : std::as_const(listing->files)) {
-        if (!m_visitor.file(prefix + name, name))
+        if (!m_visitor.file(prefix, name))
             return false;
     }
     if (!m_subfolders)

@@ -13,9 +13,10 @@
 class FolderWalk {
 public:
     struct Visitor {
-        // Each file of the folder being walked, by its full path and its name; answers whether
+        // Each file of the folder being walked, by its folder's path (ending in '/') and its
+        // name, so that a visitor builds the full path only where it needs it; answers whether
         // the walk goes on.
-        std::function<bool(const QString &path, const QString &name)> file;
+        std::function<bool(const QString &folder, const QString &name)> file;
         // Asked before each subfolder is entered; answers whether the walk goes on. When unset,
         // every subfolder is entered.
         std::function<bool()> enterSubfolder;

@@ -177,8 +177,6 @@ void Form1::start(const QString &folder) {
     eventPump.showBusyPointer();
 
     m_scanRunning = true;
-    m_throttle.emplace(QList<QWidget *>{Label3, Label4, m_main.sb, m_main.ListView1},
-                       m_main.ListView1);
     // An invalid pattern matches nothing, so the scan finds nothing and ends at once.
     const WildcardPattern pattern(Combo1->currentText().trimmed());
     // Undo takes back a whole scan at once.
@@ -186,7 +184,6 @@ void Form1::start(const QString &folder) {
     if (pattern.isValid())
         ScanFolder(folder, pattern);
     m_main.model().endGroupedChange();
-    m_throttle.reset();
     m_scanRunning = false;
 
     setInputsEnabled(true);
@@ -221,7 +218,7 @@ void Form1::setInputsEnabled(bool enabled) {
 
 void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
     FolderWalk walk(
-        {[&](const QString &path, const QString &name) { return examine(path, name, pattern); },
+        {[&](const QString &in, const QString &name) { return examine(in, name, pattern); },
          [this] { return !StopRequested; }},
         Check1->isChecked());
     walk.run(folder);
@@ -230,15 +227,22 @@ void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
 
 // One file of the walk; answers whether the scan goes on. The stop test follows the match, so
 // the file after a Stop is still examined.
-bool Form1::examine(const QString &path, const QString &name, const WildcardPattern &pattern) {
-    Label3->setText(MediaTexts::progress(path));
-    Label4->setText(MediaTexts::foundCount(FoundCount));
-    m_main.showcount(RowCount);
-    if (pattern.matches(name) && !addFind(path))
+bool Form1::examine(const QString &folder, const QString &name, const WildcardPattern &pattern) {
+    EventPump &eventPump = *m_main.platform().eventPump;
+    // Only a pass shows the progress, so it is built only for one, with the counts reached
+    // before this file.
+    const bool passDue = eventPump.passDue();
+    if (passDue) {
+        Label3->setText(MediaTexts::progress(folder + name));
+        Label4->setText(MediaTexts::foundCount(FoundCount));
+        m_main.showcount(RowCount);
+    }
+    if (pattern.matches(name) && !addFind(folder + name))
         return false;
     if (StopRequested)
         return false;
-    pump();
+    if (passDue)
+        eventPump.processEvents();
     return true;
 }
 
@@ -258,9 +262,4 @@ bool Form1::addFind(const QString &path) {
     ++FoundCount;
     model.insertEntry(std::min(RowCount, model.rowCount() + 1) - 1, std::move(*entry));
     return true;
-}
-
-void Form1::pump() {
-    m_throttle->beforePump();
-    m_main.platform().eventPump->processEvents();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "media/displaythrottle.h"
 #include "media/filequery.h"
 
 #include <QDialog>
@@ -18,7 +17,7 @@ class frmmain;
 
 // The media search dialog: walks a folder, and on request its subfolders, and appends every
 // file whose name matches the pattern to the main window's table. The scan runs on the
-// user-interface thread and pumps events after every file, so Stop and the main window's
+// user-interface thread and pumps events about once a frame, so Stop and the main window's
 // commands reach it in the middle of a scan. It stays above the main window, which stays usable.
 class Form1 : public QDialog {
     Q_OBJECT
@@ -63,13 +62,11 @@ private:
     void stop();
     void setInputsEnabled(bool enabled);
     void ScanFolder(const QString &folder, const WildcardPattern &pattern);
-    bool examine(const QString &path, const QString &name, const WildcardPattern &pattern);
+    bool examine(const QString &folder, const QString &name, const WildcardPattern &pattern);
     bool addFind(const QString &path);
-    void pump();
 
     frmmain &m_main;
     FileQuery m_query;
-    std::optional<DisplayThrottle> m_throttle;
     // True from Start until the scan has unwound; Searching turns false already at Stop.
     bool m_scanRunning = false;
     bool m_closed = false;

@@ -1,7 +1,7 @@
 #include "media/generaldate.h"
 
 #include <QDateTime>
-#include <QLocale>
+#include <QStringBuilder>
 
 namespace {
 
@@ -21,10 +21,17 @@ QString longTimeFormatWithoutZone(const QLocale &locale) {
 
 } // namespace
 
-QString generalDateText(const QDateTime &dateTime, const QLocale &locale) {
-    const QString date = locale.toString(dateTime.date(), QLocale::ShortFormat);
+GeneralDate::GeneralDate(const QLocale &locale)
+    : m_locale(locale)
+    , m_timeFormat(longTimeFormatWithoutZone(locale)) {}
+
+QString GeneralDate::text(const QDateTime &dateTime) {
+    const QDate day = dateTime.date();
+    auto date = m_dateByDay.constFind(day.toJulianDay());
+    if (date == m_dateByDay.cend())
+        date = m_dateByDay.insert(day.toJulianDay(), m_locale.toString(day, QLocale::ShortFormat));
     const QTime time = dateTime.time();
     if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
-        return date;
-    return date + QLatin1Char(' ') + locale.toString(time, longTimeFormatWithoutZone(locale));
+        return *date;
+    return *date % QLatin1Char(' ') % m_locale.toString(time, m_timeFormat);
 }

@@ -13,12 +13,17 @@ bool isDigit(QChar c) {
 } // namespace
 
 QString naturalSortKey(QStringView name) {
-    QString key;
-    key.reserve(name.size() + 8);
+    // Written in place: a run of n digits takes n + 2 characters at most, so the key is never
+    // longer than three times the name.
+    QString key(3 * name.size(), Qt::Uninitialized);
+    QChar *out = key.data();
     qsizetype i = 0;
     while (i < name.size()) {
-        if (!isDigit(name[i])) {
-            key += name[i].toCaseFolded();
+        const QChar c = name[i];
+        if (!isDigit(c)) {
+            *out++ = c.unicode() >= 0x80      ? c.toCaseFolded()
+                     : c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A'))
+                                              : c;
             ++i;
             continue;
         }
@@ -29,10 +34,11 @@ QString naturalSortKey(QStringView name) {
         const qsizetype start = i;
         while (i < name.size() && isDigit(name[i]))
             ++i;
-        key += QLatin1Char('0');
-        key += QChar(char16_t(u'0' + std::min<qsizetype>(i - start, 0xFFFF - u'0')));
-        key += name.mid(start, i - start);
+        *out++ = QLatin1Char('0');
+        *out++ = QChar(char16_t(u'0' + std::min<qsizetype>(i - start, 0xFFFF - u'0')));
+        out = std::copy(name.begin() + start, name.begin() + i, out);
     }
+    key.truncate(out - key.constData());
     return key;
 }
 

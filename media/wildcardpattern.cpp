@@ -1,20 +1,39 @@
 #include "media/wildcardpattern.h"
 
-#include <QList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
 namespace {
 
-std::u32string upperCodePoints(const QString &text) {
-    const QList<uint> codes = text.toUpper().toUcs4();
-    return std::u32string(codes.cbegin(), codes.cend());
+// A name's code points; one of ordinary length needs no allocation.
+using CodePoints = QVarLengthArray<char32_t, 256>;
+
+// The code points of text upper-cased. An ASCII text, the common case, is upper-cased on the
+// way; any other is upper-cased whole first, since a letter may become two ("ß" gives "SS").
+CodePoints upperCodePoints(const QString &text) {
+    CodePoints codes;
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        for (const QChar c : text)
+            codes.append(c >= u'a' && c <= u'z' ? c.unicode() - (u'a' - u'A') : c.unicode());
+        return codes;
+    }
+    const QString upper = text.toUpper();
+    for (qsizetype i = 0; i < upper.size(); ++i) {
+        const char16_t c = upper[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < upper.size() && upper[i + 1].isLowSurrogate())
+            codes.append(QChar::surrogateToUcs4(c, upper[++i].unicode()));
+        else
+            codes.append(QChar::isSurrogate(c) ? char32_t(QChar::ReplacementCharacter) : c);
+    }
+    return codes;
 }
 
 } // namespace
 
 WildcardPattern::WildcardPattern(const QString &pattern) {
-    const std::u32string text = upperCodePoints(pattern);
+    const CodePoints codes = upperCodePoints(pattern);
+    const std::u32string text(codes.cbegin(), codes.cend());
     size_t pos = 0;
     while (m_valid && pos < text.size()) {
         const char32_t c = text[pos];
@@ -95,7 +114,7 @@ bool WildcardPattern::tokenMatches(const Token &token, char32_t c) {
 bool WildcardPattern::matches(const QString &name) const {
     if (!m_valid)
         return false;
-    const std::u32string text = upperCodePoints(name);
+    const CodePoints text = upperCodePoints(name);
     const size_t tokenCount = m_tokens.size();
     size_t t = 0;
     size_t n = 0;
@@ -103,7 +122,7 @@ bool WildcardPattern::matches(const QString &name) const {
     bool starSeen = false;
     size_t afterStar = 0;
     size_t starResume = 0;
-    while (n < text.size()) {
+    while (n < size_t(text.size())) {
         if (t < tokenCount && m_tokens[t].kind == Kind::Star) {
             starSeen = true;
             afterStar = ++t;

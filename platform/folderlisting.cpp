@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -51,9 +52,13 @@ bool isDotEntry(const char *name) {
 // The name as a text, or nothing when it is not valid UTF-8. A sequence cut off at the end is an
 // error, not held back for more input; a leading byte-order mark is part of the name.
 std::optional<QString> decodedName(const char *name) {
+    const QByteArrayView bytes(name);
+    // Most names are ASCII, which needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString decoded = utf8.decode(QByteArrayView(name));
+    QString decoded = utf8.decode(bytes);
     if (utf8.hasError())
         return std::nullopt;
     return decoded;

@@ -10,12 +10,20 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QUrl>
+
+#include <algorithm>
+#include <atomic>
 
 namespace {
 
 // The path a file: URI names, escapes decoded, or nothing for any other location.
 std::optional<QString> fileUriPath(const QString &location) {
+    // Most entries are plain paths, which need no expression.
+    if (!location.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return std::nullopt;
     static const QRegularExpression fileUri(QStringLiteral("^file:(?://(?:localhost(?=/))?)?"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = fileUri.match(location);
@@ -27,7 +35,7 @@ std::optional<QString> fileUriPath(const QString &location) {
 bool isAddress(const QString &location) {
     static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+://"),
                                            QRegularExpression::CaseInsensitiveOption);
-    return scheme.match(location).hasMatch();
+    return location.contains(QLatin1String("://")) && scheme.match(location).hasMatch();
 }
 
 Result<QByteArray> readPlaylistBytes(const QString &path) {
@@ -45,6 +53,39 @@ Result<QByteArray> readPlaylistBytes(const QString &path) {
     return std::move(file.bytes);
 }
 
+// The rows of a playlist's entries, in their order. A row is mostly the file system's answer
+// about one file and independent of every other row, so the rows are built on every core: the
+// calling thread and as many of the pool's threads as are free take blocks of entries in turn.
+std::vector<PlaylistEntry> rowsFor(const std::vector<ListedEntry> &entries,
+                                   const QString &listFolder) {
+    constexpr size_t BlockSize = 256;
+    const size_t blocks = (entries.size() + BlockSize - 1) / BlockSize;
+    std::vector<PlaylistEntry> rows(entries.size());
+    std::atomic<size_t> nextBlock{0};
+    const auto buildBlocks = [&] {
+        // A thread's own query and folder: neither may be shared between threads.
+        FileQuery query;
+        const QDir folder(listFolder);
+        for (size_t block = nextBlock++; block < blocks; block = nextBlock++) {
+            const size_t end = std::min(entries.size(), (block + 1) * BlockSize);
+            for (size_t i = block * BlockSize; i < end; ++i)
+                rows[i] = rowFor(resolveEntry(entries[i], folder), query);
+        }
+    };
+    QThreadPool &pool = *QThreadPool::globalInstance();
+    const int wanted = int(std::min(blocks, size_t(pool.maxThreadCount()))) - 1;
+    QSemaphore helpersDone;
+    int helpers = 0;
+    while (helpers < wanted && pool.tryStart([&] {
+        buildBlocks();
+        helpersDone.release();
+    }))
+        ++helpers;
+    buildBlocks();
+    helpersDone.acquire(helpers);
+    return rows;
+}
+
 } // namespace
 
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
@@ -56,7 +97,8 @@ ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
     if (!resolved.address) {
         // Relative entries were relative to the playlist's folder wherever it was made.
         resolved.relative = QDir::isRelativePath(resolved.path);
-        resolved.path = QDir::cleanPath(listFolder.absoluteFilePath(resolved.path));
+        resolved.path = QDir::cleanPath(
+            resolved.relative ? listFolder.absoluteFilePath(resolved.path) : resolved.path);
     }
     return resolved;
 }
@@ -69,11 +111,8 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
             row.name = entry.path;
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Address;
-    } else if (std::optional<PlaylistEntry> file = query.entryFor(entry.path)) {
-        row = std::move(*file);
-    } else if (std::optional<PlaylistEntry> folder = query.folderEntryFor(entry.path)) {
-        row = std::move(*folder);
-        row.kind = PlaylistEntry::Kind::Folder;
+    } else if (std::optional<PlaylistEntry> local = query.localEntryFor(entry.path)) {
+        row = std::move(*local);
     } else {
         row.name = QFileInfo(entry.path).fileName();
         row.path = entry.path;
@@ -98,18 +137,14 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
     if (!entries.ok())
         return Failure{entries.error()};
 
-    const QDir folder = QFileInfo(path).absoluteDir();
-    FileQuery query;
     LoadedPlaylist loaded;
-    loaded.rows.reserve(entries.value().size());
-    for (const ListedEntry &entry : entries.value()) {
-        PlaylistEntry row = rowFor(resolveEntry(entry, folder), query);
+    loaded.rows = rowsFor(entries.value(), QFileInfo(path).absolutePath());
+    for (PlaylistEntry &row : loaded.rows) {
         // ASX gives every entry a title, the file's name where it has none of its own.
         if (*format == PlaylistFormat::Asx && row.title == row.name)
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
             loaded.firstMissing << row.path;
-        loaded.rows.push_back(std::move(row));
     }
     return loaded;
 }

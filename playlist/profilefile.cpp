@@ -2,6 +2,8 @@
 
 #include "playlist/textlines.h"
 
+#include <QtGlobal>
+
 #include <limits>
 
 namespace {
@@ -27,54 +29,50 @@ QStringView unquote(QStringView text) {
 
 } // namespace
 
-ProfileFile::ProfileFile(const QString &text) {
-    // Keys count only inside the first section of each name.
-    QString section;
-    bool inFirstSection = false;
-    const QStringList lines = splitLines(text);
-    for (const QString &line : lines) {
+namespace ProfileFile {
+
+void forEachKey(QStringView text, QLatin1String section,
+                const std::function<void(QStringView key, QStringView value)> &visit) {
+    bool inSection = false;
+    bool sectionSeen = false;
+    for (const QStringView line : splitLines(text)) {
         const QStringView content = trimBlanks(line);
         if (content.startsWith(QLatin1Char(';')))
             continue;
         if (content.startsWith(QLatin1Char('['))) {
             const qsizetype end = content.indexOf(QLatin1Char(']'));
-            section = trimBlanks(content.mid(1, end < 0 ? -1 : end - 1)).toString().toLower();
-            inFirstSection = !m_sections.contains(section);
-            if (inFirstSection)
-                m_sections.insert(section, {});
+            const bool named =
+                sameName(trimBlanks(content.mid(1, end < 0 ? -1 : end - 1)), section);
+            inSection = named && !sectionSeen;
+            sectionSeen = sectionSeen || named;
             continue;
         }
         const qsizetype equals = content.indexOf(QLatin1Char('='));
-        if (!inFirstSection || equals < 0)
-            continue;
-        QHash<QString, QString> &keys = m_sections[section];
-        const QString key = trimBlanks(content.left(equals)).toString().toLower();
-        if (!keys.contains(key))
-            keys.insert(key, unquote(trimBlanks(content.mid(equals + 1))).toString());
+        if (inSection && equals >= 0)
+            visit(trimBlanks(content.left(equals)), unquote(trimBlanks(content.mid(equals + 1))));
     }
 }
 
-std::optional<QString> ProfileFile::value(const QString &section, const QString &key) const {
-    const auto keys = m_sections.constFind(section.toLower());
-    if (keys == m_sections.cend())
-        return std::nullopt;
-    const auto found = keys->constFind(key.toLower());
-    if (found == keys->cend())
-        return std::nullopt;
-    return *found;
+bool sameName(QStringView text, QLatin1String name) {
+    if (text.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // The one character outside ASCII that lower-cases to one inside is the Kelvin sign.
+        const char16_t c = text[i].unicode() == 0x212A ? u'k' : text[i].unicode();
+        const char16_t lower = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+        if (lower != name[i].unicode())
+            return false;
+    }
+    return true;
 }
 
-int ProfileFile::intValue(const QString &section, const QString &key, int defaultValue) const {
-    const std::optional<QString> text = value(section, key);
-    if (!text)
-        return defaultValue;
-    QStringView rest = *text;
-    const bool negative = rest.startsWith(QLatin1Char('-'));
-    if (negative || rest.startsWith(QLatin1Char('+')))
-        rest = rest.mid(1);
+int intValue(QStringView value) {
+    const bool negative = value.startsWith(QLatin1Char('-'));
+    if (negative || value.startsWith(QLatin1Char('+')))
+        value = value.mid(1);
     constexpr qint64 Limit = qint64(std::numeric_limits<int>::max()) + 1;
     qint64 magnitude = 0;
-    for (const QChar c : rest) {
+    for (const QChar c : value) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             break;
         magnitude = qMin(Limit, magnitude * 10 + (c.unicode() - '0'));
@@ -82,3 +80,5 @@ int ProfileFile::intValue(const QString &section, const QString &key, int defaul
     return int(qBound(qint64(std::numeric_limits<int>::min()), negative ? -magnitude : magnitude,
                       qint64(std::numeric_limits<int>::max())));
 }
+
+} // namespace ProfileFile

@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include <QLatin1String>
+#include <QStringView>
 
-#include <optional>
+#include <functional>
 
-// An INI-style profile file, parsed once. Section and key names match in any case; the first
-// section of a name and, within it, the first key of a name count. Values are read whole,
-// with the blanks around them and one matching pair of outer quotes removed.
-class ProfileFile {
-public:
-    explicit ProfileFile(const QString &text);
+// INI-style profile files, read in one pass over the text, without building a table. A line
+// whose first non-blank character is ';' is a comment; "[name]" starts a section (text after
+// the first ']' is ignored); "key=value" is a key. Blanks and tabs around keys and values are
+// removed, then one matching pair of outer quotes around the value.
+namespace ProfileFile {
 
-    std::optional<QString> value(const QString &section, const QString &key) const;
-    // Leading blanks, an optional sign, then digits up to the first non-digit; no digit gives
-    // 0, a missing key the default. Values beyond the range of int are clamped.
-    int intValue(const QString &section, const QString &key, int defaultValue) const;
+// Calls visit with every key of the first section of that name (ASCII, lower case; section
+// names match in any case), in file order, as views into text. Repeated keys are visited too:
+// the first of a name is the one that counts.
+void forEachKey(QStringView text, QLatin1String section,
+                const std::function<void(QStringView key, QStringView value)> &visit);
 
-private:
-    QHash<QString, QHash<QString, QString>> m_sections;
-};
+// Whether text lower-cased is name (ASCII, lower case): section and key names match in any case.
+bool sameName(QStringView text, QLatin1String name);
+
+// An optional sign, then digits up to the first non-digit; no digit gives 0. Values beyond the
+// range of int are clamped.
+int intValue(QStringView value);
+
+} // namespace ProfileFile

@@ -1,7 +1,7 @@
 #include "playlist/textlines.h"
 
-QStringList splitLines(const QString &text) {
-    QStringList lines;
+QList<QStringView> splitLines(QStringView text) {
+    QList<QStringView> lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {

@@ -107,16 +107,21 @@ public:
 
 // An event pump that counts its passes and runs scripted actions at given passes, so tests
 // make things happen in the middle of a long command (a click on Stop, a command of the main
-// window, a window closed). Each pass also handles the real pending events.
+// window, a window closed). Each pass also handles the real pending events. A pass is due at
+// every asksPerPass-th question, at every one unless a test spaces them out as frames do.
 class FakeEventPump : public EventPump {
 public:
     int pumps = 0;
+    int asks = 0;
+    int asksPerPass = 1;
     // Runs once, on the pass of that number (the first pass is 1).
     std::map<int, std::function<void()>> actions;
     // Runs on every pass, before the scripted action.
     std::function<void()> everyPass;
     bool busy = false;
     int busyShown = 0;
+
+    bool passDue() override { return ++asks % asksPerPass == 0; }
 
     void processEvents() override {
         ++pumps;

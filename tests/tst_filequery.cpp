@@ -27,6 +27,7 @@ private Q_SLOTS:
         const QFileInfo info(path);
         const QDateTime created =
             info.birthTime().isValid() ? info.birthTime() : info.lastModified();
+        QCOMPARE(entry->createdTime, created);
         QVERIFY(entry->created.startsWith(created.toString("yyyy/M/d ")));
 
         // The cached description of one suffix must not leak into others.

@@ -75,6 +75,8 @@ struct Scan {
     QStringList found;
     int pumps;
     QString end;
+    // A pass is due at every so many files, as on a display where a frame takes many files.
+    int filesPerPass = 1;
 };
 
 class tst_SearchDialog : public QObject {
@@ -183,15 +185,21 @@ void tst_SearchDialog::scan_data() {
     const QStringList files{"1.mp3", "2.mp3", "s/3.mp3"}, found{"1.mp3", "2.mp3"};
     QTest::newRow("stop, then start while unwinding")
         << Scan{Stop, files, "", mp3, found, 1, stopped};
+    QStringList many;
+    for (int i = 0; i < 40; ++i)
+        many << u"a%1.mp3"_s.arg(i, 2, 10, QChar(u'0'));
+    QTest::newRow("stop in a long scan, passes ten files apart")
+        << Scan{Stop, many + QStringList{"s/b.mp3"}, "", mp3, many.mid(0, 11), 1, stopped, 10};
     QTest::newRow("close box") << Scan{Close, files, "", mp3, found, 1, stopped};
     QTest::newRow("main window closed") << Scan{Exit, files, "", mp3, found, 1, stopped};
 }
 
 void tst_SearchDialog::scan() {
     QFETCH(const Scan, scan);
-    const auto &[action, files, location, pattern, found, pumps, end] = scan;
+    const auto &[action, files, location, pattern, found, pumps, end, filesPerPass] = scan;
 
     Fixture f(files);
+    f.pump.asksPerPass = filesPerPass;
     Form1 *d = f.dialog;
     // Typed as a user types it, into the box with the focus.
     QVERIFY(QTest::qWaitForWindowActive(d));

@@ -1,0 +1,33 @@
+#include "platform/filefacts.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A time as the file system gives it, to the millisecond; zero stands for no time at all.
+QDateTime localTime(const struct statx_timestamp &time) {
+    const qint64 msecs = time.tv_sec * 1000 + time.tv_nsec / 1000000;
+    return msecs == 0 ? QDateTime() : QDateTime::fromMSecsSinceEpoch(msecs);
+}
+
+} // namespace
+
+std::optional<FileFacts> FileFacts::of(const QString &path) {
+    struct statx status {};
+    if (statx(AT_FDCWD, QFile::encodeName(path).constData(), 0,
+              STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &status) != 0)
+        return std::nullopt;
+    FileFacts facts;
+    facts.kind = S_ISREG(status.stx_mode)   ? Kind::File
+                 : S_ISDIR(status.stx_mode) ? Kind::Folder
+                                            : Kind::Other;
+    facts.size = qint64(status.stx_size);
+    if (status.stx_mask & STATX_BTIME)
+        facts.created = localTime(status.stx_btime);
+    if (!facts.created.isValid())
+        facts.created = localTime(status.stx_mtime);
+    return facts;
+}
