@@ -70,7 +70,13 @@ public:
 // A shell that opens nothing and answers that it did.
 class FakeShell : public Shell {
 public:
-    bool open(QWidget *, const QUrl &) override { return true; }
+    bool opens = true;
+    QList<std::pair<QWidget *, QUrl>> opened;
+
+    bool open(QWidget *owner, const QUrl &target) override {
+        opened.append({owner, target});
+        return opens;
+    }
 };
 
 // A program launcher that no test asks for: a call fails the test.

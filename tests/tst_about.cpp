@@ -38,6 +38,32 @@ private Q_SLOTS:
         QCOMPARE(keyValue, text);
     }
 
+    void helpCommandsOpenTheirTargets_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QUrl>("target");
+        const QString home = u"https://www.example.org/vantrel/"_s;
+        QTest::newRow("guide") << u"munhelpzn"_s
+                               << QUrl::fromLocalFile(qApp->applicationDirPath() +
+                                                      u"/readme.txt"_s);
+        QTest::newRow("faq") << u"munhelpfaq"_s << QUrl(home + u"faq.html"_s);
+        QTest::newRow("mail") << u"munhelpemail"_s << QUrl(u"mailto:vantrel@example.org"_s);
+        QTest::newRow("home page") << u"munhelpgoweb"_s << QUrl(home);
+    }
+
+    // Each Help command hands its target to the desktop, and says so when nothing opened it.
+    void helpCommandsOpenTheirTargets() {
+        QFETCH(QString, item);
+        QFETCH(QUrl, target);
+        for (const bool opens : {true, false}) {
+            FakePlatform fakes;
+            fakes.shell->opens = opens;
+            frmmain form(fakes.platform);
+            form.findChild<QAction *>(item)->trigger();
+            QCOMPARE(fakes.shell->opened, (QList<std::pair<QWidget *, QUrl>>{{&form, target}}));
+            QCOMPARE(fakes.messageBoxes->shown.size(), opens ? 0 : 1);
+        }
+    }
+
     // One About box at a time, of no owner and not modal; Escape closes it, and it goes with the
     // main window.
     void aboutBoxIsOneWindow() {

@@ -1,3 +1,4 @@
+#include "media/naturalorder.h"
 #include "media/wildcardpattern.h"
 
 #include <QTest>
@@ -53,6 +54,22 @@ private Q_SLOTS:
         QFETCH(Outcome, outcome);
         QCOMPARE(WildcardPattern(pattern).isValid(), outcome != invalid);
         QCOMPARE(WildcardPattern(pattern).matches(name), outcome == y);
+    }
+
+    // Letters in any case, numbers by value however long; names of one key by their own text.
+    void naturalOrder() {
+        QStringList names{u"Song 10"_s,
+                          u"song 2"_s,
+                          u"t100000000000000000000"_s,
+                          u"B"_s,
+                          u"t99999999999999999999"_s,
+                          u"a"_s,
+                          u"Song 02"_s,
+                          u"A"_s};
+        sortNaturally(names);
+        QCOMPARE(names,
+                 (QStringList{u"A"_s, u"a"_s, u"B"_s, u"Song 02"_s, u"song 2"_s, u"Song 10"_s,
+                              u"t99999999999999999999"_s, u"t100000000000000000000"_s}));
     }
 };
 
