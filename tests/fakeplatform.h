@@ -67,7 +67,7 @@ public:
     }
 };
 
-// A shell that opens nothing and answers that it did.
+// A shell that opens nothing: it records each target and answers `opens`.
 class FakeShell : public Shell {
 public:
     bool opens = true;
