@@ -31,7 +31,7 @@ QString countMessage(int rowCount) {
 QString commandLineHelp() {
     return QStringLiteral(
         "用法：vantrel [选项] [列表文件]\n"
-        "Vantrel 把本机的媒体文件编成节目列表，保存为 PLS、M3U、RAM 或 ASX 文件。\n"
+        "Vantrel 把本机的媒体文件编成节目列表，保存为 PLS、M3U、M3U8、RAM、ASX 或 XSPF 文件。\n"
         "\n"
         "  列表文件       启动后打开的节目列表文件，如同“文件 > 打开”\n"
         "  -h, --help     显示本帮助后退出\n"
