@@ -34,9 +34,12 @@ struct PlaylistWindow {
         make("list.m3u", "loose.mp3\nalbum/Track 1.flac\ngone.mp3\nhttp://radio.example/live\n");
         make("bad.pls", "no header");
         QFile::link(dir.filePath("elsewhere"), dir.filePath("album/linked"));
-        // Byte 0xE9 alone, as a Latin-1 system names "é".
-        ::close(::open(QFile::encodeName(dir.filePath("album")) + "/\xe9.mp3", O_CREAT, 0644));
+        ::close(::open(latin1Name(), O_CREAT, 0644));
     }
+    // Qt cannot remove that name, and so neither the folder.
+    ~PlaylistWindow() { ::unlink(latin1Name()); }
+    // Byte 0xE9 alone, as a Latin-1 system names "é".
+    QByteArray latin1Name() const { return QFile::encodeName(dir.filePath("album")) + "/\xe9.mp3"; }
     QString make(const QString &name, const QByteArray &bytes = "data") {
         QDir().mkpath(QFileInfo(dir.filePath(name)).path());
         QFile file(dir.filePath(name));
