@@ -18,14 +18,19 @@ using namespace Qt::StringLiterals;
 // The playlist window on fakes, its model watched by the model tester, over a folder of files:
 // loose files, playlists (one with a missing file and a stream), and an album of many types with
 // hidden names, a playlist, a name that is not UTF-8, a subfolder and a link to a folder elsewhere.
+// Or over a folder that the test fills itself.
 struct PlaylistWindow {
-    QTemporaryDir dir;
+    QTemporaryDir temporary;
+    QDir dir;
     FakePlatform fakes;
     frmmain form{fakes.platform};
     QAbstractItemModelTester tester{&form.model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest};
 
-    PlaylistWindow() {
+    explicit PlaylistWindow(const QString &folder = {})
+        : dir(folder.isEmpty() ? temporary.path() : folder) {
+        if (!folder.isEmpty())
+            return;
         for (const char *name :
              {"loose.mp3", "notes.txt", "album/Track 10.mp3", "album/track 2.ogg",
               "album/Track 1.flac", "album/cover.jpg", "album/.hidden.mp3", "album/list.m3u",
@@ -46,6 +51,10 @@ struct PlaylistWindow {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot create the test file");
         return file.fileName();
+    }
+    QByteArray read(const QString &name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
     }
     // Rows as Open loads them (a fresh history, the list not yet changed), then marked saved.
     void load(std::vector<PlaylistEntry> rows, int current = 0) {
@@ -96,8 +105,9 @@ struct PlaylistWindow {
         fakes.fileDialog->openAnswers.push_back(picked);
         item("muneditadd")->trigger();
     }
-    void open(const QString &path) {
-        fakes.fileDialog->openAnswers.push_back({path});
+    // Opens a file of the folder, or any by its absolute path.
+    void open(const QString &name) {
+        fakes.fileDialog->openAnswers.push_back({dir.filePath(name)});
         item("munfileopen")->trigger();
     }
     void clickHeader(int column) {

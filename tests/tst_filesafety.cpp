@@ -13,11 +13,6 @@ class TestFileSafety : public QObject {
 
     std::unique_ptr<PlaylistWindow> w;
 
-    static QByteArray read(const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
-    }
-
 private Q_SLOTS:
     void init() { w = std::make_unique<PlaylistWindow>(); }
 
@@ -40,7 +35,7 @@ private Q_SLOTS:
         QVERIFY2(w->messages()[0].contains(list) &&
                      w->messages()[0].contains(qt_error_string(ENOSPC)),
                  qPrintable(w->messages()[0]));
-        QCOMPARE(read(list), bytes);
+        QCOMPARE(w->read(list), bytes);
         QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{u"filler"_s, u"list.m3u"_s}));
         QVERIFY(!w->form.saved);
@@ -60,9 +55,9 @@ private Q_SLOTS:
         w->add({w->dir.filePath(u"loose.mp3"_s)});
         w->item("munfilesave")->trigger();
         QVERIFY(w->messages().isEmpty() && w->form.saved);
-        QCOMPARE(read(list), "#EXTM3U\r\n" + w->dir.filePath(u"loose.mp3"_s).toUtf8() + "\r\n");
+        QCOMPARE(w->read(list), "#EXTM3U\r\n" + w->dir.filePath(u"loose.mp3"_s).toUtf8() + "\r\n");
         // The old file was replaced, not written over: its other name still holds the old bytes.
-        QCOMPARE(read(link), QByteArray("#EXTM3U\r\n"));
+        QCOMPARE(w->read(link), QByteArray("#EXTM3U\r\n"));
     }
 
     void openRefusesWhatIsNoPlaylistFile_data() {
@@ -89,7 +84,7 @@ private Q_SLOTS:
         // The added row is asked about first; No would discard it, but a refused file replaces
         // nothing.
         w->fakes.messageBoxes->answers = {MessageAnswer::No};
-        w->open(w->dir.filePath(name));
+        w->open(name);
         QCOMPARE(w->messages().size(), 2);
         QVERIFY2(w->messages()[1].contains(message) &&
                      w->messages()[1].contains(w->dir.filePath(name)),

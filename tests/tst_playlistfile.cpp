@@ -23,7 +23,7 @@ struct Row {
     bool operator==(const Row &other) const { return tied() == other.tied(); }
 };
 char *toString(const Row &r) {
-    return QTest::toString(std::tuple(int(r.kind), r.path, r.title, r.length, r.relative));
+    return QTest::toString(r.tied());
 }
 bool operator==(const ListedEntry &a, const ListedEntry &b) {
     return std::tie(a.location, a.title, a.length) == std::tie(b.location, b.title, b.length);
@@ -42,8 +42,7 @@ struct State {
     bool operator==(const State &other) const { return tied() == other.tied(); }
 };
 char *toString(const State &s) {
-    return QTest::toString(
-        std::tuple(s.listname, s.caption, s.count, s.rowCommands, s.saved, s.edited, s.closed));
+    return QTest::toString(s.tied());
 }
 
 // The document before the command, made by the real commands: a.mp3 added to a fresh list;
@@ -66,12 +65,8 @@ struct Command {
 
 PlaylistEntry entry(const QString &path, Kind kind = Kind::File, const QString &title = {},
                     int length = -1, bool relative = false) {
-    PlaylistEntry row;
-    row.name = path.section(QRegularExpression("[/\\\\]"), -1);
-    row.path = path;
-    std::tie(row.kind, row.title, row.length, row.relative) =
-        std::tuple(kind, title, length, relative);
-    return row;
+    const QString name = path.section(QRegularExpression("[/\\\\]"), -1);
+    return {name, {}, path, {}, {}, false, kind, title, length, relative};
 }
 
 QByteArray asxEntry(const QByteArray &title, const QByteArray &path, const QByteArray &clock = {}) {
@@ -94,45 +89,29 @@ class TestPlaylistFile : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_root;
-    const QString m_work = m_root.filePath("work"); // the files of one test, made afresh for each
-    std::unique_ptr<PlaylistWindow> m_window;
+    // The files of one test, made afresh for each in the same place, so that rows can name them.
+    const QString m_work = m_root.filePath("work");
+    std::unique_ptr<PlaylistWindow> w;
 
     QString at(const QString &name) const { return m_work + '/' + name; }
     QByteArray bytesAt(const QString &name) const { return at(name).toUtf8(); }
-    void write(const QString &name, const QByteArray &bytes) const {
-        QFile file(at(name));
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-                file.write(bytes) == bytes.size());
-    }
-    QByteArray read(const QString &path) const {
-        QFile file(QDir(m_work).absoluteFilePath(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
-    }
-    void trigger(const char *item) { m_window->item(item)->trigger(); }
-    void open(const QString &name) {
-        m_window->fakes.fileDialog->openAnswers.push_back({at(name)});
-        trigger("munfileopen");
-    }
+    void trigger(const char *item) { w->item(item)->trigger(); }
     void saveAs(const QString &name) {
-        m_window->fakes.fileDialog->saveAnswers.push_back(at(name));
+        w->fakes.fileDialog->saveAnswers.push_back(at(name));
         trigger("munfilesaveas");
     }
     QList<Row> rows() const {
         QList<Row> result;
-        for (const PlaylistEntry &e : m_window->form.model().entries())
+        for (const PlaylistEntry &e : w->form.model().entries())
             result << Row{e.kind, e.path, e.title, e.length, e.relative};
         return result;
     }
     State state() const {
-        if (!m_window->form.isVisible())
+        if (!w->form.isVisible())
             return {{}, {}, {}, false, false, false, true};
-        const frmmain &form = m_window->form;
-        return {form.listname,
-                form.windowTitle(),
-                m_window->countText(),
-                form.muneditdelete->isEnabled(),
-                form.saved,
-                form.edited};
+        const frmmain &form = w->form;
+        return {form.listname, form.windowTitle(), w->countText(), form.muneditdelete->isEnabled(),
+                form.saved,    form.edited};
     }
     State named(const QString &name, int rows, bool saved, bool edited = false) const {
         const QString count = QString("共有%1个节目文件！").arg(rows);
@@ -143,501 +122,491 @@ class TestPlaylistFile : public QObject {
         QDirIterator it(m_work, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            result[path] = read(path);
+            result[path] = w->read(path);
         }
         return result;
     }
-    void prepare(Start start);
+
+    void prepare(Start start) {
+        w->make("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
+        w->make("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
+        w->make("old.pls", "old");
+        if (start == Unnamed || start == Saved)
+            w->add({at("a.mp3")});
+        w->fakes.fileDialog->saveAnswers = {at("own.m3u")};
+        if (start == Saved)
+            trigger("munfilesave");
+        if (start >= Opened)
+            w->open("l.m3u");
+        if (start == Edited)
+            w->add({at("b.mp3")});
+        if (start == Checked)
+            trigger("muneditselectall");
+        *w->fakes.fileDialog = {};
+        w->fakes.messageBoxes->shown.clear();
+    }
 
 private Q_SLOTS:
-    void init();
-    void writerGivesTheseBytes_data();
-    void writerGivesTheseBytes();
-    void readerGivesTheseEntries_data();
-    void readerGivesTheseEntries();
-    void openThenSaveAsKeepsEveryEntry_data();
-    void openThenSaveAsKeepsEveryEntry();
-    void openNamesTheFirstMissingEntries();
-    void fullTable();
-    void documentCommands_data();
-    void documentCommands();
-    void relocationTakesTheNearestFile_data();
-    void relocationTakesTheNearestFile();
-    void repairCommands();
+    void init() {
+        QVERIFY(QDir(m_work).removeRecursively());
+        w = std::make_unique<PlaylistWindow>(m_work);
+        for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
+                                 "literal%20name.mp3", "album/d.mp3"})
+            w->make(name, "id3");
+        w->form.show();
+    }
+
+    // The bytes written for rows, or the refusal.
+    void writerGivesTheseBytes_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QByteArray>("charset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *name, const QString &target, const Rows &rows,
+                            const QByteArray &bytes, const QByteArray &charset = "UTF-8",
+                            const QString &error = {}) {
+            QTest::newRow(name) << target << rows << charset << bytes << error;
+        };
+        // Check marks play no part.
+        Rows music{entry("C:\\Music\\a.mp3"), entry("C:\\Music\\b.mp3")};
+        music[1].checked = true;
+        const QByteArray pls = "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=C:\\Music\\b.mp3\r\n"
+                               "NumberOfEntries=2\r\nVersion=2\r\n";
+        row("pls, 86 bytes, extension in any case", "/l/l.PLS", music, pls, "GBK");
+        row("m3u, 41 bytes", "/l/l.m3u", music,
+            "#EXTM3U\r\nC:\\Music\\a.mp3\r\nC:\\Music\\b.mp3\r\n");
+        row("ram, 46 bytes", "/l/l.ram", music,
+            "file://C:\\Music\\a.mp3\r\nfile://C:\\Music\\b.mp3\r\n");
+        row("asx, reference quoted", "/l/l.asx", music,
+            AsxStart + asxEntry("a.mp3", "C:\\Music\\a.mp3") +
+                asxEntry("b.mp3", "C:\\Music\\b.mp3") + AsxEnd);
+
+        const Rows song{entry("/音乐/歌.mp3")};
+        row("code page", "/l/l.m3u", song, "#EXTM3U\r\n/\xd2\xf4\xc0\xd6/\xb8\xe8.mp3\r\n", "GBK");
+        row("m3u8 in utf-8 whatever the code page", "/l/l.m3u8", song,
+            "#EXTM3U\r\n/\xe9\x9f\xb3\xe4\xb9\x90/\xe6\xad\x8c.mp3\r\n", "GBK");
+        row("asx escaped", "/l/l.asx", {entry("/m/<&\">")},
+            AsxStart + asxEntry("&lt;&amp;&quot;&gt;", "/m/&lt;&amp;&quot;&gt;") + AsxEnd);
+
+        const Rows titled{entry("/m/a.mp3", Kind::File, "A & B", 205),
+                          entry("/m/b.mp3", Kind::File, {}, 61),
+                          entry("/m/c.mp3", Kind::Missing, "C")};
+        row("titles and lengths: m3u", "/l/l.m3u", titled,
+            "#EXTM3U\r\n#EXTINF:205,A & B\r\n/m/a.mp3\r\n#EXTINF:61,\r\n/m/b.mp3\r\n"
+            "#EXTINF:-1,C\r\n/m/c.mp3\r\n");
+        row("titles and lengths: asx", "/l/l.asx", titled,
+            AsxStart + asxEntry("A &amp; B", "/m/a.mp3", "00:03:25") +
+                asxEntry("b.mp3", "/m/b.mp3", "00:01:01") + asxEntry("C", "/m/c.mp3") + AsxEnd);
+        const Rows misread{entry("/m/track #1.mp3"), entry("/m/literal%20name.mp3"),
+                           entry("/m/why?.mp3"), entry("/m/100%.mp3")};
+        row("names players misread: m3u", "/l/l.m3u", misread,
+            "#EXTM3U\r\nfile:///m/track%20%231.mp3\r\nfile:///m/literal%2520name.mp3\r\n"
+            "file:///m/why%3F.mp3\r\n/m/100%.mp3\r\n");
+        row("names players misread: ram", "/l/l.ram", {misread[0], misread[3], entry("/m/é 'x'")},
+            "file:///m/track%20%231.mp3\r\nfile:///m/100%25.mp3\r\nfile:///m/%C3%A9%20'x'\r\n");
+
+        const Rows relative{entry("/m/a.mp3", Kind::File, {}, -1, true),
+                            entry("/m/sub/c.mp3", Kind::Folder, {}, -1, true),
+                            entry("/other/x.mp3", Kind::Missing, {}, -1, true),
+                            entry("/m/b.mp3"),
+                            entry("/m/x #1.mp3", Kind::File, {}, -1, true),
+                            entry("http://r.example/?a=1&b=2", Kind::Address)};
+        row("relative where it can be: m3u", "/m/l.m3u", relative,
+            "#EXTM3U\r\na.mp3\r\nsub/c.mp3\r\n/other/x.mp3\r\n/m/b.mp3\r\n"
+            "file:///m/x%20%231.mp3\r\nhttp://r.example/?a=1&b=2\r\n");
+        row("refused: line feed", "/l/l.m3u", {entry("/m/a\nb.mp3")}, {}, "UTF-8",
+            "无法保存“/l/l.m3u”：路径“/m/a\nb.mp3”中含有换行符，不能写入列表文件。");
+        row("refused: not in gbk", "/l/l.pls", {entry("/m/🎵.mp3")}, {}, "GBK",
+            "无法保存“/l/l.pls”：路径“/m/🎵.mp3”中含有系统字符集不能表示的字符。");
+    }
+
+    void writerGivesTheseBytes() {
+        QFETCH(QString, target);
+        QFETCH(Rows, rows);
+        QFETCH(QByteArray, charset);
+        const Result<QByteArray> encoded = encodePlaylist(target, rows, CodePage(charset));
+        QTEST(encoded.error(), "error");
+        QTEST(encoded.ok() ? encoded.value() : QByteArray(), "bytes");
+    }
+
+    // The entries of a playlist text as written, or why the text is no playlist of its format.
+    void readerGivesTheseEntries_data() {
+        QTest::addColumn<PlaylistFormat>("format");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Entries>("entries");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *name, PlaylistFormat format, const QString &text,
+                            const Entries &entries, const QString &error = {}) {
+            QTest::newRow(name) << format << text << entries << error;
+        };
+        row("pls: any case, lf, profile rules, beyond the count", PlaylistFormat::Pls,
+            "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
+            "FILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 4A\nFile3=\"q.mp3'\n"
+            "File4=#x; y=1.mp3\nFile5=x",
+            {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}});
+        row("pls: missing keys skipped, later sections unread", PlaylistFormat::Pls,
+            "[playlist]\nFile1=a.mp3\nNumberOfEntries=3\nFile3=c.mp3\n[other]\nFile2=b.mp3\n",
+            {{"a.mp3"}, {"c.mp3"}});
+        row("pls: no count, every file key", PlaylistFormat::Pls, "[playlist]\nFile1=a\nfile3=c\n",
+            {{"a"}, {"c"}});
+        row("m3u: extinf, comments, blanks, locations as written", PlaylistFormat::M3u,
+            "#EXTM3U\n#EXTINF:12,A, B\n  ../a.mp3\t\n\n# x\nc.mp3 \n#EXTINF:-1 tvg-id=\"1\",Radio\n"
+            "http://r.example/live\n#EXTINF:bad\nfile:///m/%E6%AD%8C.mp3",
+            {{"../a.mp3", "A, B", 12},
+             {"c.mp3"},
+             {"http://r.example/live", "Radio"},
+             {"file:///m/%E6%AD%8C.mp3"}});
+        row("m3u: no header, cr only, no last line end", PlaylistFormat::M3u, "a.mp3\rb.mp3",
+            {{"a.mp3"}, {"b.mp3"}});
+        row("ram: every line whole", PlaylistFormat::Ram,
+            "file://C:\\Music\\a.mp3\r\nrtsp://m.example/talk\n  b.mp3 \n\n",
+            {{"file://C:\\Music\\a.mp3"}, {"rtsp://m.example/talk"}, {"b.mp3"}});
+        row("asx as other programs write it", PlaylistFormat::Asx,
+            "<?xml version=\"1.0\"?>\n<!-- <Entry><Ref href=\"no.mp3\"/></Entry> -->\n"
+            "<ASX version=\"3.0\"><TITLE>List</TITLE>\n<ENTRY><TITLE>Song &amp; Co&#x21;</TITLE>"
+            "<DURATION VALUE=\"00:03:25.5\"/><REF HREF='a.mp3'/><Ref href=\"b.mp3\"/></ENTRY>\n"
+            "<entry><ref href=http://r.example/?a=1&b=2 /></entry>\n<Entry><Ref href = "
+            "C:\\Music\\a.mp3/></Entry><Entry><Title>no reference</Title></Entry></asx>",
+            {{"a.mp3", "Song & Co!", 205}, {"http://r.example/?a=1&b=2"}, {"C:\\Music\\a.mp3"}});
+        row("xspf", PlaylistFormat::Xspf,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
+            "xmlns=\"http://xspf.org/ns/0/\"><title>List</title><trackList>\n<track><location>"
+            "file:///m/%E6%AD%8C.mp3</location><title>歌</title><duration>61500</duration>"
+            "</track>\n<track><location>sub/my%20song.mp3</location></track><track><title>none"
+            "</title></track><track><location>http://r.example/?a=1&amp;b=2</location></track>"
+            "</trackList></playlist>",
+            {{"file:///m/%E6%AD%8C.mp3", "歌", 62},
+             {"sub/my song.mp3"},
+             {"http://r.example/?a=1&b=2"}});
+        const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
+        const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
+        row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
+        row("pls: blank first line", PlaylistFormat::Pls, "\r\n[playlist]\r\n", {}, notPls);
+        row("pls: blanks around the header", PlaylistFormat::Pls, " [playlist]\t\r\n", {}, notPls);
+        row("pls: count above the table", PlaylistFormat::Pls,
+            "[playlist]\nNumberOfEntries=99999999999", {}, tooMany.arg("2147483647"));
+        row("m3u: more than the table holds", PlaylistFormat::M3u,
+            QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
+        row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
+        row("xspf: cut short", PlaylistFormat::Xspf, "<playlist><trackList>", {}, notXspf);
+    }
+
+    void readerGivesTheseEntries() {
+        QFETCH(PlaylistFormat, format);
+        QFETCH(QString, text);
+        const Result<std::vector<ListedEntry>> read = readPlaylistEntries(format, text, "l");
+        QTEST(read.error(), "error");
+        QTEST(read.ok() ? Entries(read.value().cbegin(), read.value().cend()) : Entries(),
+              "entries");
+    }
+
+    // A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
+    // rows, and saved in the list's own format gives backBytes.
+    void openThenSaveAsKeepsEveryEntry_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<Row>>("rows");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QByteArray>("copyBytes");
+        QTest::addColumn<QByteArray>("backBytes");
+        const auto row = [](const char *name, const QString &list, const QByteArray &bytes,
+                            const QList<Row> &rows, const QString &copy,
+                            const QByteArray &copyBytes, const QByteArray &backBytes) {
+            QTest::newRow(name) << list << bytes << rows << copy << copyBytes << backBytes;
+        };
+        const QByteArray w = m_work.toUtf8();
+
+        const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\nhttp://radio.example/live?a=1\r\n"
+                               "album\r\n" +
+                               w + "/b.mp3\r\n";
+        row("m3u: a missing file, a stream, a folder", "l.m3u", m3u,
+            {{Kind::File, at("a.mp3"), {}, -1, true},
+             {Kind::Missing, at("none.mp3"), {}, -1, true},
+             {Kind::Address, "http://radio.example/live?a=1"},
+             {Kind::Folder, at("album"), {}, -1, true},
+             {Kind::File, at("b.mp3")}},
+            "copy.m3u", m3u, m3u);
+        const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n";
+        row("ram: escapes, streams, plain lines", "l.ram", ram,
+            {{Kind::Missing, "/music/b c.mp3"},
+             {Kind::Address, "rtsp://media.example/talk"},
+             {Kind::File, at("a.mp3"), {}, -1, true}},
+            "copy.ram", ram, ram);
+        const auto pls = [](const QByteArray &first) {
+            return "[playlist]\r\nFile1=" + first +
+                   "\r\nFile2=sub/c.mp3\r\nTitle2=Artist - Song\r\nLength2=205\r\n"
+                   "File3=http://radio.example/live\r\nTitle3=Radio\r\nFile4=none.mp3\r\n"
+                   "NumberOfEntries=4\r\nVersion=2\r\n";
+        };
+        row("pls to m3u to pls: uris, titles, lengths, relative", "l.pls",
+            pls("file://localhost" + w + "/%E6%AD%8C.mp3"),
+            {{Kind::File, at("歌.mp3")},
+             {Kind::File, at("sub/c.mp3"), "Artist - Song", 205, true},
+             {Kind::Address, "http://radio.example/live", "Radio"},
+             {Kind::Missing, at("none.mp3"), {}, -1, true}},
+            "copy.m3u",
+            "#EXTM3U\r\n" + bytesAt("歌.mp3") +
+                "\r\n#EXTINF:205,Artist - Song\r\nsub/c.mp3\r\n"
+                "#EXTINF:-1,Radio\r\nhttp://radio.example/live\r\nnone.mp3\r\n",
+            pls(bytesAt("歌.mp3")));
+        const QByteArray titled =
+            "#EXTM3U\r\n#EXTINF:61,歌\r\n歌.mp3\r\n#EXTINF:-1,Radio & News\r\n"
+            "http://radio.example/live?a=1&b=2\r\nnone.mp3\r\nfile://" +
+            w + "/literal%2520name.mp3\r\n";
+        row("m3u to xspf to m3u", "l.m3u", titled,
+            {{Kind::File, at("歌.mp3"), "歌", 61, true},
+             {Kind::Address, "http://radio.example/live?a=1&b=2", "Radio & News"},
+             {Kind::Missing, at("none.mp3"), {}, -1, true},
+             {Kind::File, at("literal%20name.mp3")}},
+            "copy.xspf",
+            XspfStart +
+                xspfTrack("歌.mp3",
+                          "      <title>歌</title>\r\n      <duration>61000</duration>\r\n") +
+                xspfTrack("http://radio.example/live?a=1&amp;b=2",
+                          "      <title>Radio &amp; News</title>\r\n") +
+                xspfTrack("none.mp3") + xspfTrack("file://" + w + "/literal%2520name.mp3") +
+                XspfEnd,
+            titled);
+        row("gbk list from windows", "l.m3u", "#EXTM3U\r\n\xb8\xe8.mp3\r\n",
+            {{Kind::File, at("歌.mp3"), {}, -1, true}}, "copy.m3u", "#EXTM3U\r\n歌.mp3\r\n",
+            "#EXTM3U\r\n歌.mp3\r\n");
+        const QByteArray uri = "file://" + w + "/track%20%231.mp3";
+        const QByteArray asx = AsxStart + asxEntry("Song &amp; Co", "a.mp3") +
+                               asxEntry("none.mp3", "none.mp3") + asxEntry("track #1.mp3", uri) +
+                               AsxEnd;
+        row("asx of another program, names players misread", "l.asx",
+            "<ASX version=\"3.0\"><ENTRY><TITLE>Song &amp; Co</TITLE><REF HREF=\"a.mp3\"/></ENTRY>"
+            "<Entry><Ref href=\"none.mp3\"/><Title>none.mp3</Title></Entry><entry><ref href=\"" +
+                uri + "\"/></entry></ASX>",
+            {{Kind::File, at("a.mp3"), "Song & Co", -1, true},
+             {Kind::Missing, at("none.mp3"), {}, -1, true},
+             {Kind::File, at("track #1.mp3")}},
+            "copy.asx", asx, asx);
+    }
+
+    void openThenSaveAsKeepsEveryEntry() {
+        QFETCH(QString, list);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<Row>, rows);
+        QFETCH(QString, copy);
+        w->open(w->make(list, bytes));
+        QCOMPARE(this->rows(), rows);
+        saveAs(copy);
+        QTEST(w->read(copy), "copyBytes");
+        w->open(copy);
+        QCOMPARE(this->rows(), rows);
+        const QString back = "back." + list.section('.', -1);
+        saveAs(back);
+        QTEST(w->read(back), "backBytes");
+        // Each Open of a list with missing entries says so once.
+        const bool missing = std::any_of(rows.cbegin(), rows.cend(),
+                                         [](const Row &row) { return row.kind == Kind::Missing; });
+        QCOMPARE(w->fakes.messageBoxes->shown.size(), missing ? 2 : 0);
+    }
+
+    void openNamesTheFirstMissingEntries() {
+        w->open(w->make("l.m3u", "#EXTM3U\r\n#EXTINF:205,Song\r\na.mp3\r\nn1\r\nn2\r\nn3\r\nn4\r\n"
+                                 "n5\r\nn6\r\n"));
+        QCOMPARE(w->fakes.messageBoxes->shown.size(), 1);
+        const ShownMessage &shown = w->fakes.messageBoxes->shown.first();
+        const QStringList first{at("n1"), at("n2"), at("n3"), at("n4"), at("n5")};
+        QCOMPARE(shown.text,
+                 "列表中有6个节目文件找不到，它们以灰色显示，可用“编辑”菜单的“删除无效项”或"
+                 "“重新定位…”修复：\n" +
+                     first.join('\n') + "\n……");
+        QCOMPARE(shown.icon, MessageIcon::Warning);
+        QCOMPARE(state(), named("l.m3u", 7, false));
+        const PlaylistModel &model = w->form.model();
+        QCOMPARE(model.data(model.index(1, PlaylistModel::SizeColumn), Qt::ForegroundRole),
+                 QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(model.data(model.index(1, PlaylistModel::PathColumn), Qt::ToolTipRole),
+                 "找不到此文件");
+    }
+
+    void fullTable() {
+        // Every other entry an address: rows built on several threads keep the order of the file.
+        QByteArray list;
+        for (int row = 0; row < MaxRows; ++row)
+            list += row % 2 ? "http://h/" + QByteArray::number(row) + '\n' : QByteArray("a.mp3\n");
+        w->open(w->make("full.m3u", list));
+        const PlaylistModel &model = w->form.model();
+        QCOMPARE(model.rowCount(), MaxRows);
+        for (int row = 0; row < MaxRows; ++row)
+            QCOMPARE(model.entry(row).path,
+                     row % 2 ? "http://h/" + QString::number(row) : at("a.mp3"));
+        saveAs("full.pls");
+        QVERIFY(w->read("full.pls")
+                    .endsWith("File32767=a.mp3\r\nNumberOfEntries=32767\r\nVersion=2\r\n"));
+        QVERIFY(w->fakes.messageBoxes->shown.isEmpty());
+    }
+
+    void documentCommands_data() {
+        QTest::addColumn<Command>("c");
+        const auto row = [](const QString &name, const Command &c) {
+            QTest::newRow(qPrintable(name)) << c;
+        };
+        const char *open = "munfileopen", *save = "munfilesave", *saveAs = "munfilesaveas";
+        const auto no = std::nullopt;
+        const MessageAnswer yes = MessageAnswer::Yes, cancel = MessageAnswer::Cancel;
+        const QByteArray unnamed = "#EXTM3U\r\n" + bytesAt("a.mp3") + "\r\n";
+        const QByteArray opened = "#EXTM3U\r\na.mp3\r\n歌.mp3\r\na.mp3\r\n";
+        const State own = named("own.m3u", 1, false), b = named("b.m3u", 1, false);
+
+        row("open", {open, Saved, no, {"l.m3u"}, {}, named("l.m3u", 3, false)});
+        row("open, not a pls",
+            {open, Saved, no, {"old.pls"}, {}, own, {}, {}, "不是有效的PLS", MessageIcon::None});
+        row("open, two files",
+            {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
+        row("open cancelled", {open, Saved, no, {""}, {}, own});
+        row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
+        row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
+        row("open, edited: cancel", {open, Edited, cancel, {"b.m3u"}, {}, no});
+        row("open, edited: no", {open, Edited, MessageAnswer::No, {"b.m3u"}, {}, b});
+        row("open, edited: yes",
+            {open, Edited, yes, {"b.m3u"}, {}, b, "l.m3u", opened + bytesAt("b.mp3") + "\r\n"});
+        row("open, new list: yes", {open, Unnamed, yes, {"b.m3u"}, {"n.m3u"}, b, "n.m3u", unnamed});
+
+        const State list = named("list.m3u", 1, true);
+        row("save", {save, Unnamed, no, {}, {"list.m3u"}, list, "list.m3u", unnamed});
+        Command typed{save,        Unnamed, no, {}, {"list"}, named("list.m3u8", 1, true),
+                      "list.m3u8", unnamed};
+        typed.filter = 3;
+        row("save, the filter's extension for a name without one", typed);
+        row("save cancelled", {save, Unnamed, no, {}, {""}, no});
+        row("save, missing folder",
+            {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
+        row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
+        row("save, opened list",
+            {save, Opened, no, {}, {}, named("l.m3u", 3, true), "l.m3u", opened});
+        row("save as", {saveAs, Unnamed, no, {}, {"copy.m3u"}, no, "copy.m3u", unnamed});
+        row("save as, opened list", {saveAs, Opened, no, {}, {"copy.m3u"}, no, "copy.m3u", opened});
+
+        const State fresh{"新列表", "VantrelV 1.0 --- 新列表", "共有0个节目文件！"};
+        const State closed{{}, {}, {}, false, false, false, true};
+        for (const char *item : {"munfilenew", "munfileexit", static_cast<const char *>(nullptr)}) {
+            const State gone = qstrcmp(item, "munfilenew") == 0 ? fresh : closed;
+            const QString name = QString(item ? item : "close box") + ": ";
+            row(name + "saved", {item, Saved, no, {}, {}, gone});
+            row(name + "no", {item, Opened, MessageAnswer::No, {}, {}, gone});
+            row(name + "cancel", {item, Opened, cancel, {}, {}, no});
+            row(name + "yes, named", {item, Opened, yes, {}, {}, gone, "l.m3u", opened});
+            row(name + "yes, file chosen",
+                {item, Unnamed, yes, {}, {"n.m3u"}, gone, "n.m3u", unnamed});
+            row(name + "yes, dialog cancelled", {item, Unnamed, yes, {}, {""}, no});
+            row(name + "yes, refused", {item, Unnamed, yes, {}, {"n.txt"}, no, {}, {}, "扩展名"});
+            row(name + "yes, failed",
+                {item, Unnamed, yes, {}, {"none/n.m3u"}, no, {}, {}, "无法写入"});
+        }
+    }
+
+    void documentCommands() {
+        QFETCH(Command, c);
+        prepare(c.start);
+        FakeFileDialog &dialog = *w->fakes.fileDialog;
+        if (c.answer)
+            w->fakes.messageBoxes->answers = {*c.answer};
+        QStringList selection;
+        for (const QString &name : std::as_const(c.open))
+            selection << (name.isEmpty() ? name : at(name));
+        if (!c.open.isEmpty())
+            dialog.openAnswers.push_back(selection.filter("/"));
+        for (const QString &name : std::as_const(c.save))
+            dialog.saveAnswers.push_back(name.isEmpty() ? name : at(name));
+        dialog.saveFilters = {c.filter};
+        QMap<QString, QByteArray> expected = files();
+        if (!c.written.isEmpty())
+            expected[at(c.written)] = c.bytes;
+        const State before = state();
+        if (c.item)
+            trigger(c.item);
+        else
+            w->form.close();
+
+        // The question first, then the command's message, all under the program's title.
+        const QList<ShownMessage> &shown = w->fakes.messageBoxes->shown;
+        QCOMPARE(shown.size(), int(c.answer.has_value()) + int(!c.message.isEmpty()));
+        for (const ShownMessage &message : shown) {
+            const bool question = c.answer && &message == &shown.first();
+            QVERIFY2(question ? message.text == "列表文件没有保存，是否保存它？"
+                              : message.text.contains(c.message),
+                     qPrintable(message.text));
+            QCOMPARE(message.title, "Vantrel");
+            QCOMPARE(message.icon, question ? MessageIcon::Question : c.icon);
+        }
+        QCOMPARE(dialog.openRequests.size(), c.open.isEmpty() ? 0 : 1);
+        QCOMPARE(dialog.saveRequests.size(), c.save.size());
+        // Save offers the new list's name, Save As nothing; both ask before they overwrite.
+        for (const FileDialogRequest &request : dialog.saveRequests) {
+            QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : "新列表");
+            QCOMPARE(request.flags, CommonDialog::OverwritePrompt);
+        }
+        QCOMPARE(files(), expected);
+        QCOMPARE(state(), c.after.value_or(before));
+    }
+
+    // Which file relocation takes for a missing entry.
+    void relocationTakesTheNearestFile_data() {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("found");
+        const auto row = [](const char *name, const QString &missing, const QStringList &files,
+                            const QString &found) {
+            QTest::newRow(name) << missing << files << found;
+        };
+        row("most trailing folders shared", "/old/Rock/Live/x.mp3",
+            {"x.mp3", "Pop/Live/x.mp3", "a/b/Rock/Live/x.mp3"}, "a/b/Rock/Live/x.mp3");
+        row("then the same case", "/old/X.mp3", {"a/x.mp3", "b/X.mp3"}, "b/X.mp3");
+        row("then the shallowest", "/old/Rock/x.mp3", {"a/b/x.mp3", "c/x.mp3"}, "c/x.mp3");
+        row("then natural order", "/old/x.mp3", {"Disc 10/x.mp3", "Disc 2/x.mp3"}, "Disc 2/x.mp3");
+        row("windows path, any case", "/l/C:\\Music\\ROCK\\Y.MP3", {"y.mp3", "rock/y.mp3"},
+            "rock/y.mp3");
+    }
+
+    void relocationTakesTheNearestFile() {
+        QFETCH(QString, missing);
+        QFETCH(QStringList, files);
+        QFETCH(QString, found);
+        for (const QString &file : files)
+            w->make("found/" + file, "id3");
+        // A row that is not missing is not looked for, though a file of its name is there.
+        const Relocation relocation =
+            relocateMissing({entry("/old/x.mp3"), entry(missing, Kind::Missing)}, at("found"));
+        QCOMPARE(relocation.found,
+                 (std::vector<std::pair<int, QString>>{{1, at("found/" + found)}}));
+        QCOMPARE(relocation.stillMissing, 0);
+    }
+
+    // Each repair is one step of the history, and says what it did.
+    void repairCommands() {
+        w->open(
+            w->make("l.m3u", "#EXTM3U\r\n#EXTINF:3,C\r\ngone/sub/c.mp3\r\nnone.mp3\r\na.mp3\r\n"));
+        const QList<Row> opened = rows();
+        w->fakes.folderPicker->answers = {QString(), m_work};
+        trigger("muneditrelocate"); // cancelled
+        trigger("muneditrelocate");
+        const QList<Row> relocated{{Kind::File, at("sub/c.mp3"), "C", 3, true},
+                                   {Kind::Missing, at("none.mp3"), {}, -1, true},
+                                   {Kind::File, at("a.mp3"), {}, -1, true}};
+        QCOMPARE(rows(), relocated);
+        QCOMPARE(state(), named("l.m3u", 3, false, true));
+        trigger("muneditundo");
+        QCOMPARE(rows(), opened);
+        trigger("muneditredo");
+        trigger("muneditremovemissing");
+        QCOMPARE(state(), named("l.m3u", 2, false, true));
+        trigger("muneditundo");
+        QCOMPARE(rows(), relocated);
+        trigger("muneditredo");
+        trigger("muneditremovemissing");
+        trigger("muneditrelocate");
+        QStringList texts = w->messages();
+        texts.removeFirst(); // the message of Open
+        QCOMPARE(texts,
+                 (QStringList{"找到了1个节目文件，还有1个找不到。", "列表中没有找不到的节目文件。",
+                              "列表中没有找不到的节目文件。"}));
+    }
 };
-
-void TestPlaylistFile::init() {
-    m_window.reset(); // before the folder it uses
-    QVERIFY(QDir(m_work).removeRecursively());
-    for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
-                             "literal%20name.mp3", "album/d.mp3"})
-        write(name, "id3");
-    m_window = std::make_unique<PlaylistWindow>();
-    m_window->form.show();
-}
-
-// The bytes written for rows, or the refusal.
-void TestPlaylistFile::writerGivesTheseBytes_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<QByteArray>("charset");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("error");
-    const auto row = [](const char *name, const QString &target, const Rows &rows,
-                        const QByteArray &bytes, const QByteArray &charset = "UTF-8",
-                        const QString &error = {}) {
-        QTest::newRow(name) << target << rows << charset << bytes << error;
-    };
-    // Check marks play no part.
-    Rows music{entry("C:\\Music\\a.mp3"), entry("C:\\Music\\b.mp3")};
-    music[1].checked = true;
-    const QByteArray pls = "[playlist]\r\nFile1=C:\\Music\\a.mp3\r\nFile2=C:\\Music\\b.mp3\r\n"
-                           "NumberOfEntries=2\r\nVersion=2\r\n";
-    row("pls, 86 bytes, extension in any case", "/l/l.PLS", music, pls, "GBK");
-    row("m3u, 41 bytes", "/l/l.m3u", music, "#EXTM3U\r\nC:\\Music\\a.mp3\r\nC:\\Music\\b.mp3\r\n");
-    row("ram, 46 bytes", "/l/l.ram", music,
-        "file://C:\\Music\\a.mp3\r\nfile://C:\\Music\\b.mp3\r\n");
-    row("asx, reference quoted", "/l/l.asx", music,
-        AsxStart + asxEntry("a.mp3", "C:\\Music\\a.mp3") + asxEntry("b.mp3", "C:\\Music\\b.mp3") +
-            AsxEnd);
-
-    const Rows song{entry("/音乐/歌.mp3")};
-    row("gbk code page", "/l/l.m3u", song, "#EXTM3U\r\n/\xd2\xf4\xc0\xd6/\xb8\xe8.mp3\r\n", "GBK");
-    row("m3u8 in utf-8 whatever the code page", "/l/l.m3u8", song,
-        "#EXTM3U\r\n/\xe9\x9f\xb3\xe4\xb9\x90/\xe6\xad\x8c.mp3\r\n", "GBK");
-    row("asx escaped", "/l/l.asx", {entry("/m/<&\">")},
-        AsxStart + asxEntry("&lt;&amp;&quot;&gt;", "/m/&lt;&amp;&quot;&gt;") + AsxEnd);
-
-    const Rows titled{entry("/m/a.mp3", Kind::File, "A & B", 205),
-                      entry("/m/b.mp3", Kind::File, {}, 61), entry("/m/c.mp3", Kind::Missing, "C")};
-    row("titles and lengths: m3u", "/l/l.m3u", titled,
-        "#EXTM3U\r\n#EXTINF:205,A & B\r\n/m/a.mp3\r\n#EXTINF:61,\r\n/m/b.mp3\r\n#EXTINF:-1,C\r\n"
-        "/m/c.mp3\r\n");
-    row("titles and lengths: asx", "/l/l.asx", titled,
-        AsxStart + asxEntry("A &amp; B", "/m/a.mp3", "00:03:25") +
-            asxEntry("b.mp3", "/m/b.mp3", "00:01:01") + asxEntry("C", "/m/c.mp3") + AsxEnd);
-    const Rows misread{entry("/m/track #1.mp3"), entry("/m/literal%20name.mp3"),
-                       entry("/m/why?.mp3"), entry("/m/100%.mp3")};
-    row("names players misread: m3u", "/l/l.m3u", misread,
-        "#EXTM3U\r\nfile:///m/track%20%231.mp3\r\nfile:///m/literal%2520name.mp3\r\n"
-        "file:///m/why%3F.mp3\r\n/m/100%.mp3\r\n");
-    row("names players misread: ram", "/l/l.ram", {misread[0], misread[3], entry("/m/é 'x'")},
-        "file:///m/track%20%231.mp3\r\nfile:///m/100%25.mp3\r\nfile:///m/%C3%A9%20'x'\r\n");
-
-    const Rows relative{entry("/m/a.mp3", Kind::File, {}, -1, true),
-                        entry("/m/sub/c.mp3", Kind::Folder, {}, -1, true),
-                        entry("/other/x.mp3", Kind::Missing, {}, -1, true),
-                        entry("/m/b.mp3"),
-                        entry("/m/x #1.mp3", Kind::File, {}, -1, true),
-                        entry("http://r.example/?a=1&b=2", Kind::Address)};
-    row("relative where it can be: m3u", "/m/l.m3u", relative,
-        "#EXTM3U\r\na.mp3\r\nsub/c.mp3\r\n/other/x.mp3\r\n/m/b.mp3\r\nfile:///m/x%20%231.mp3\r\n"
-        "http://r.example/?a=1&b=2\r\n");
-    row("refused: line feed", "/l/l.m3u", {entry("/m/a\nb.mp3")}, {}, "UTF-8",
-        "无法保存“/l/l.m3u”：路径“/m/a\nb.mp3”中含有换行符，不能写入列表文件。");
-    row("refused: not in gbk", "/l/l.pls", {entry("/m/🎵.mp3")}, {}, "GBK",
-        "无法保存“/l/l.pls”：路径“/m/🎵.mp3”中含有系统字符集不能表示的字符。");
-}
-
-void TestPlaylistFile::writerGivesTheseBytes() {
-    QFETCH(QString, target);
-    QFETCH(Rows, rows);
-    QFETCH(QByteArray, charset);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, error);
-    const Result<QByteArray> encoded = encodePlaylist(target, rows, CodePage(charset));
-    QCOMPARE(encoded.error(), error);
-    QCOMPARE(encoded.ok() ? encoded.value() : QByteArray(), bytes);
-}
-
-// The entries of a playlist text as written, or why the text is no playlist of its format.
-void TestPlaylistFile::readerGivesTheseEntries_data() {
-    QTest::addColumn<PlaylistFormat>("format");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Entries>("entries");
-    QTest::addColumn<QString>("error");
-    const auto row = [](const char *name, PlaylistFormat format, const QString &text,
-                        const Entries &entries, const QString &error = {}) {
-        QTest::newRow(name) << format << text << entries << error;
-    };
-    row("pls: any case, lf, profile rules, beyond the count", PlaylistFormat::Pls,
-        "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
-        "FILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 4A\nFile3=\"q.mp3'\n"
-        "File4=#x; y=1.mp3\nFile5=x",
-        {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}});
-    row("pls: missing keys skipped, later sections unread", PlaylistFormat::Pls,
-        "[playlist]\nFile1=a.mp3\nNumberOfEntries=3\nFile3=c.mp3\n[other]\nFile2=b.mp3\n",
-        {{"a.mp3"}, {"c.mp3"}});
-    row("pls: no count, every file key", PlaylistFormat::Pls, "[playlist]\nFile1=a\nfile3=c\n",
-        {{"a"}, {"c"}});
-    row("m3u: extinf, comments, blanks, locations as written", PlaylistFormat::M3u,
-        "#EXTM3U\n#EXTINF:12,A, B\n  ../a.mp3\t\n\n# x\nc.mp3 \n#EXTINF:-1 tvg-id=\"1\",Radio\n"
-        "http://r.example/live\n#EXTINF:bad\nfile:///m/%E6%AD%8C.mp3",
-        {{"../a.mp3", "A, B", 12},
-         {"c.mp3"},
-         {"http://r.example/live", "Radio"},
-         {"file:///m/%E6%AD%8C.mp3"}});
-    row("m3u: no header, cr only, no last line end", PlaylistFormat::M3u, "a.mp3\rb.mp3",
-        {{"a.mp3"}, {"b.mp3"}});
-    row("ram: every line whole", PlaylistFormat::Ram,
-        "file://C:\\Music\\a.mp3\r\nrtsp://m.example/talk\n  b.mp3 \n\n",
-        {{"file://C:\\Music\\a.mp3"}, {"rtsp://m.example/talk"}, {"b.mp3"}});
-    row("asx as other programs write it", PlaylistFormat::Asx,
-        "<?xml version=\"1.0\"?>\n<!-- <Entry><Ref href=\"no.mp3\"/></Entry> -->\n"
-        "<ASX version=\"3.0\"><TITLE>List</TITLE>\n<ENTRY><TITLE>Song &amp; Co&#x21;</TITLE>"
-        "<DURATION VALUE=\"00:03:25.5\"/><REF HREF='a.mp3'/><Ref href=\"b.mp3\"/></ENTRY>\n"
-        "<entry><ref href=http://r.example/?a=1&b=2 /></entry>\n<Entry><Ref href = "
-        "C:\\Music\\a.mp3/></Entry><Entry><Title>no reference</Title></Entry></asx>",
-        {{"a.mp3", "Song & Co!", 205}, {"http://r.example/?a=1&b=2"}, {"C:\\Music\\a.mp3"}});
-    row("xspf", PlaylistFormat::Xspf,
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
-        "xmlns=\"http://xspf.org/ns/0/\"><title>List</title><trackList>\n<track><location>"
-        "file:///m/%E6%AD%8C.mp3</location><title>歌</title><duration>61500</duration></track>\n"
-        "<track><location>sub/my%20song.mp3</location></track><track><title>none</title></track>"
-        "<track><location>http://r.example/?a=1&amp;b=2</location></track></trackList>"
-        "</playlist>",
-        {{"file:///m/%E6%AD%8C.mp3", "歌", 62},
-         {"sub/my song.mp3"},
-         {"http://r.example/?a=1&b=2"}});
-    const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
-    const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
-    row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
-    row("pls: blank first line", PlaylistFormat::Pls, "\r\n[playlist]\r\n", {}, notPls);
-    row("pls: blanks around the header", PlaylistFormat::Pls, " [playlist]\t\r\n", {}, notPls);
-    row("pls: count above the table", PlaylistFormat::Pls,
-        "[playlist]\nNumberOfEntries=99999999999", {}, tooMany.arg("2147483647"));
-    row("m3u: more than the table holds", PlaylistFormat::M3u,
-        QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
-    row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
-    row("xspf: cut short", PlaylistFormat::Xspf, "<playlist><trackList>", {}, notXspf);
-}
-
-void TestPlaylistFile::readerGivesTheseEntries() {
-    QFETCH(PlaylistFormat, format);
-    QFETCH(QString, text);
-    QFETCH(Entries, entries);
-    QFETCH(QString, error);
-    const Result<std::vector<ListedEntry>> read = readPlaylistEntries(format, text, "l");
-    QCOMPARE(read.error(), error);
-    QCOMPARE(read.ok() ? Entries(read.value().cbegin(), read.value().cend()) : Entries(), entries);
-}
-
-// A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
-// rows, and saved in the list's own format gives backBytes.
-void TestPlaylistFile::openThenSaveAsKeepsEveryEntry_data() {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QList<Row>>("rows");
-    QTest::addColumn<QString>("copy");
-    QTest::addColumn<QByteArray>("copyBytes");
-    QTest::addColumn<QByteArray>("backBytes");
-    const auto row = [](const char *name, const QString &list, const QByteArray &bytes,
-                        const QList<Row> &rows, const QString &copy, const QByteArray &copyBytes,
-                        const QByteArray &backBytes) {
-        QTest::newRow(name) << list << bytes << rows << copy << copyBytes << backBytes;
-    };
-    const QByteArray w = m_work.toUtf8();
-
-    const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\nhttp://radio.example/live?a=1\r\n"
-                           "album\r\n" +
-                           w + "/b.mp3\r\n";
-    row("m3u: a missing file, a stream, a folder", "l.m3u", m3u,
-        {{Kind::File, at("a.mp3"), {}, -1, true},
-         {Kind::Missing, at("none.mp3"), {}, -1, true},
-         {Kind::Address, "http://radio.example/live?a=1"},
-         {Kind::Folder, at("album"), {}, -1, true},
-         {Kind::File, at("b.mp3")}},
-        "copy.m3u", m3u, m3u);
-    const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n";
-    row("ram: escapes, streams, plain lines", "l.ram", ram,
-        {{Kind::Missing, "/music/b c.mp3"},
-         {Kind::Address, "rtsp://media.example/talk"},
-         {Kind::File, at("a.mp3"), {}, -1, true}},
-        "copy.ram", ram, ram);
-    const auto pls = [](const QByteArray &first) {
-        return "[playlist]\r\nFile1=" + first +
-               "\r\nFile2=sub/c.mp3\r\nTitle2=Artist - Song\r\n"
-               "Length2=205\r\nFile3=http://radio.example/live\r\nTitle3=Radio\r\nFile4=none.mp3"
-               "\r\nNumberOfEntries=4\r\nVersion=2\r\n";
-    };
-    row("pls to m3u to pls: uris, titles, lengths, relative", "l.pls",
-        pls("file://localhost" + w + "/%E6%AD%8C.mp3"),
-        {{Kind::File, at("歌.mp3")},
-         {Kind::File, at("sub/c.mp3"), "Artist - Song", 205, true},
-         {Kind::Address, "http://radio.example/live", "Radio"},
-         {Kind::Missing, at("none.mp3"), {}, -1, true}},
-        "copy.m3u",
-        "#EXTM3U\r\n" + bytesAt("歌.mp3") +
-            "\r\n#EXTINF:205,Artist - Song\r\nsub/c.mp3\r\n"
-            "#EXTINF:-1,Radio\r\nhttp://radio.example/live\r\nnone.mp3\r\n",
-        pls(bytesAt("歌.mp3")));
-    const QByteArray titled = "#EXTM3U\r\n#EXTINF:61,歌\r\n歌.mp3\r\n#EXTINF:-1,Radio & News\r\n"
-                              "http://radio.example/live?a=1&b=2\r\nnone.mp3\r\nfile://" +
-                              w + "/literal%2520name.mp3\r\n";
-    row("m3u to xspf to m3u", "l.m3u", titled,
-        {{Kind::File, at("歌.mp3"), "歌", 61, true},
-         {Kind::Address, "http://radio.example/live?a=1&b=2", "Radio & News"},
-         {Kind::Missing, at("none.mp3"), {}, -1, true},
-         {Kind::File, at("literal%20name.mp3")}},
-        "copy.xspf",
-        XspfStart +
-            xspfTrack("歌.mp3", "      <title>歌</title>\r\n      <duration>61000</duration>\r\n") +
-            xspfTrack("http://radio.example/live?a=1&amp;b=2",
-                      "      <title>Radio &amp; News</title>\r\n") +
-            xspfTrack("none.mp3") + xspfTrack("file://" + w + "/literal%2520name.mp3") + XspfEnd,
-        titled);
-    row("gbk list from windows", "l.m3u", "#EXTM3U\r\n\xb8\xe8.mp3\r\n",
-        {{Kind::File, at("歌.mp3"), {}, -1, true}}, "copy.m3u", "#EXTM3U\r\n歌.mp3\r\n",
-        "#EXTM3U\r\n歌.mp3\r\n");
-    const QByteArray uri = "file://" + w + "/track%20%231.mp3";
-    const QByteArray asx = AsxStart + asxEntry("Song &amp; Co", "a.mp3") +
-                           asxEntry("none.mp3", "none.mp3") + asxEntry("track #1.mp3", uri) +
-                           AsxEnd;
-    row("asx of another program, names players misread", "l.asx",
-        "<ASX version=\"3.0\"><ENTRY><TITLE>Song &amp; Co</TITLE><REF HREF=\"a.mp3\"/></ENTRY>"
-        "<Entry><Ref href=\"none.mp3\"/><Title>none.mp3</Title></Entry><entry><ref href=\"" +
-            uri + "\"/></entry></ASX>",
-        {{Kind::File, at("a.mp3"), "Song & Co", -1, true},
-         {Kind::Missing, at("none.mp3"), {}, -1, true},
-         {Kind::File, at("track #1.mp3")}},
-        "copy.asx", asx, asx);
-}
-
-void TestPlaylistFile::openThenSaveAsKeepsEveryEntry() {
-    QFETCH(QString, list);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QList<Row>, rows);
-    QFETCH(QString, copy);
-    QFETCH(QByteArray, copyBytes);
-    QFETCH(QByteArray, backBytes);
-    write(list, bytes);
-    open(list);
-    QCOMPARE(this->rows(), rows);
-    saveAs(copy);
-    QCOMPARE(read(copy), copyBytes);
-    open(copy);
-    QCOMPARE(this->rows(), rows);
-    saveAs("back." + list.section('.', -1));
-    QCOMPARE(read("back." + list.section('.', -1)), backBytes);
-    // Each Open of a list with missing entries says so once.
-    const bool missing = std::any_of(rows.cbegin(), rows.cend(),
-                                     [](const Row &row) { return row.kind == Kind::Missing; });
-    QCOMPARE(m_window->fakes.messageBoxes->shown.size(), missing ? 2 : 0);
-}
-
-void TestPlaylistFile::openNamesTheFirstMissingEntries() {
-    write("l.m3u", "#EXTM3U\r\n#EXTINF:205,Song\r\na.mp3\r\nn1\r\nn2\r\nn3\r\nn4\r\nn5\r\nn6\r\n");
-    open("l.m3u");
-    QCOMPARE(m_window->fakes.messageBoxes->shown.size(), 1);
-    const ShownMessage &shown = m_window->fakes.messageBoxes->shown.first();
-    const QStringList first{at("n1"), at("n2"), at("n3"), at("n4"), at("n5")};
-    QCOMPARE(shown.text, "列表中有6个节目文件找不到，它们以灰色显示，可用“编辑”菜单的“删除无效项”或"
-                         "“重新定位…”修复：\n" +
-                             first.join('\n') + "\n……");
-    QCOMPARE(shown.icon, MessageIcon::Warning);
-    QCOMPARE(state(), named("l.m3u", 7, false));
-    const PlaylistModel &model = m_window->form.model();
-    QCOMPARE(model.data(model.index(1, PlaylistModel::SizeColumn), Qt::ForegroundRole),
-             QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
-    QCOMPARE(model.data(model.index(1, PlaylistModel::PathColumn), Qt::ToolTipRole),
-             "找不到此文件");
-}
-
-void TestPlaylistFile::fullTable() {
-    // Every other entry an address: rows built on several threads keep the order of the file.
-    QByteArray list;
-    for (int row = 0; row < MaxRows; ++row)
-        list += row % 2 ? "http://h/" + QByteArray::number(row) + '\n' : QByteArray("a.mp3\n");
-    write("full.m3u", list);
-    open("full.m3u");
-    const PlaylistModel &model = m_window->form.model();
-    QCOMPARE(model.rowCount(), MaxRows);
-    for (int row = 0; row < MaxRows; ++row)
-        QCOMPARE(model.entry(row).path, row % 2 ? "http://h/" + QString::number(row) : at("a.mp3"));
-    saveAs("full.pls");
-    QVERIFY(read("full.pls").endsWith("File32767=a.mp3\r\nNumberOfEntries=32767\r\nVersion=2\r\n"));
-    QVERIFY(m_window->fakes.messageBoxes->shown.isEmpty());
-}
-
-void TestPlaylistFile::prepare(Start start) {
-    FakeFileDialog &dialog = *m_window->fakes.fileDialog;
-    write("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
-    write("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
-    write("old.pls", "old");
-    if (start == Unnamed || start == Saved) {
-        dialog.openAnswers = {{at("a.mp3")}};
-        trigger("muneditadd");
-    }
-    dialog.saveAnswers = {at("own.m3u")};
-    if (start == Saved)
-        trigger("munfilesave");
-    if (start >= Opened)
-        open("l.m3u");
-    dialog.openAnswers = {{at("b.mp3")}};
-    if (start == Edited)
-        trigger("muneditadd");
-    if (start == Checked)
-        trigger("muneditselectall");
-    dialog = {};
-    m_window->fakes.messageBoxes->shown.clear();
-}
-
-void TestPlaylistFile::documentCommands_data() {
-    QTest::addColumn<Command>("c");
-    const auto row = [](const QString &name, const Command &c) {
-        QTest::newRow(qPrintable(name)) << c;
-    };
-    const char *open = "munfileopen", *save = "munfilesave", *saveAs = "munfilesaveas";
-    const auto no = std::nullopt;
-    const MessageAnswer yes = MessageAnswer::Yes, cancel = MessageAnswer::Cancel;
-    const QByteArray unnamed = "#EXTM3U\r\n" + bytesAt("a.mp3") + "\r\n";
-    const QByteArray opened = "#EXTM3U\r\na.mp3\r\n歌.mp3\r\na.mp3\r\n";
-    const State own = named("own.m3u", 1, false), b = named("b.m3u", 1, false);
-
-    row("open", {open, Saved, no, {"l.m3u"}, {}, named("l.m3u", 3, false)});
-    row("open, not a pls",
-        {open, Saved, no, {"old.pls"}, {}, own, {}, {}, "不是有效的PLS", MessageIcon::None});
-    row("open, two files", {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
-    row("open cancelled", {open, Saved, no, {""}, {}, own});
-    row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
-    row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
-    row("open, edited: cancel", {open, Edited, cancel, {"b.m3u"}, {}, no});
-    row("open, edited: no", {open, Edited, MessageAnswer::No, {"b.m3u"}, {}, b});
-    row("open, edited: yes",
-        {open, Edited, yes, {"b.m3u"}, {}, b, "l.m3u", opened + bytesAt("b.mp3") + "\r\n"});
-    row("open, new list: yes", {open, Unnamed, yes, {"b.m3u"}, {"n.m3u"}, b, "n.m3u", unnamed});
-
-    const State list = named("list.m3u", 1, true);
-    row("save", {save, Unnamed, no, {}, {"list.m3u"}, list, "list.m3u", unnamed});
-    Command typed{save,        Unnamed, no, {}, {"list"}, named("list.m3u8", 1, true),
-                  "list.m3u8", unnamed};
-    typed.filter = 3;
-    row("save, the filter's extension for a name without one", typed);
-    row("save cancelled", {save, Unnamed, no, {}, {""}, no});
-    row("save, missing folder", {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
-    row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
-    row("save, opened list", {save, Opened, no, {}, {}, named("l.m3u", 3, true), "l.m3u", opened});
-    row("save as", {saveAs, Unnamed, no, {}, {"copy.m3u"}, no, "copy.m3u", unnamed});
-    row("save as, opened list", {saveAs, Opened, no, {}, {"copy.m3u"}, no, "copy.m3u", opened});
-
-    const State fresh{"新列表", "VantrelV 1.0 --- 新列表", "共有0个节目文件！"};
-    for (const char *item : {"munfilenew", "munfileexit", static_cast<const char *>(nullptr)}) {
-        const State gone =
-            qstrcmp(item, "munfilenew") == 0 ? fresh : State{{}, {}, {}, false, false, false, true};
-        const QString name = QString(item ? item : "close box") + ": ";
-        row(name + "saved", {item, Saved, no, {}, {}, gone});
-        row(name + "no", {item, Opened, MessageAnswer::No, {}, {}, gone});
-        row(name + "cancel", {item, Opened, cancel, {}, {}, no});
-        row(name + "yes, named", {item, Opened, yes, {}, {}, gone, "l.m3u", opened});
-        row(name + "yes, file chosen", {item, Unnamed, yes, {}, {"n.m3u"}, gone, "n.m3u", unnamed});
-        row(name + "yes, dialog cancelled", {item, Unnamed, yes, {}, {""}, no});
-        row(name + "yes, refused", {item, Unnamed, yes, {}, {"n.txt"}, no, {}, {}, "扩展名"});
-        row(name + "yes, failed", {item, Unnamed, yes, {}, {"none/n.m3u"}, no, {}, {}, "无法写入"});
-    }
-}
-
-void TestPlaylistFile::documentCommands() {
-    QFETCH(Command, c);
-    prepare(c.start);
-    FakeFileDialog &dialog = *m_window->fakes.fileDialog;
-    if (c.answer)
-        m_window->fakes.messageBoxes->answers = {*c.answer};
-    QStringList selection;
-    for (const QString &name : std::as_const(c.open))
-        selection << (name.isEmpty() ? name : at(name));
-    if (!c.open.isEmpty())
-        dialog.openAnswers.push_back(selection.filter("/"));
-    for (const QString &name : std::as_const(c.save))
-        dialog.saveAnswers.push_back(name.isEmpty() ? name : at(name));
-    dialog.saveFilters = {c.filter};
-    QMap<QString, QByteArray> expected = files();
-    if (!c.written.isEmpty())
-        expected[at(c.written)] = c.bytes;
-    const State before = state();
-    if (c.item)
-        trigger(c.item);
-    else
-        m_window->form.close();
-
-    // The question first, then the command's message, all under the program's title.
-    const QList<ShownMessage> &shown = m_window->fakes.messageBoxes->shown;
-    QCOMPARE(shown.size(), int(c.answer.has_value()) + int(!c.message.isEmpty()));
-    for (const ShownMessage &message : shown) {
-        const bool question = c.answer && &message == &shown.first();
-        QVERIFY2(question ? message.text == "列表文件没有保存，是否保存它？"
-                          : message.text.contains(c.message),
-                 qPrintable(message.text));
-        QCOMPARE(message.title, "Vantrel");
-        QCOMPARE(message.icon, question ? MessageIcon::Question : c.icon);
-    }
-    QCOMPARE(dialog.openRequests.size(), c.open.isEmpty() ? 0 : 1);
-    QCOMPARE(dialog.saveRequests.size(), c.save.size());
-    // Save offers the new list's name, Save As nothing; both ask before they overwrite.
-    for (const FileDialogRequest &request : dialog.saveRequests) {
-        QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : "新列表");
-        QCOMPARE(request.flags, CommonDialog::OverwritePrompt);
-    }
-    QCOMPARE(files(), expected);
-    QCOMPARE(state(), c.after.value_or(before));
-}
-
-// Which file relocation takes for a missing entry.
-void TestPlaylistFile::relocationTakesTheNearestFile_data() {
-    QTest::addColumn<QString>("missing");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("found");
-    const auto row = [](const char *name, const QString &missing, const QStringList &files,
-                        const QString &found) { QTest::newRow(name) << missing << files << found; };
-    row("most trailing folders shared", "/old/Rock/Live/x.mp3",
-        {"x.mp3", "Pop/Live/x.mp3", "a/b/Rock/Live/x.mp3"}, "a/b/Rock/Live/x.mp3");
-    row("then the same case", "/old/X.mp3", {"a/x.mp3", "b/X.mp3"}, "b/X.mp3");
-    row("then the shallowest", "/old/Rock/x.mp3", {"a/b/x.mp3", "c/x.mp3"}, "c/x.mp3");
-    row("then natural order", "/old/x.mp3", {"Disc 10/x.mp3", "Disc 2/x.mp3"}, "Disc 2/x.mp3");
-    row("windows path, any case", "/l/C:\\Music\\ROCK\\Y.MP3", {"y.mp3", "rock/y.mp3"},
-        "rock/y.mp3");
-}
-
-void TestPlaylistFile::relocationTakesTheNearestFile() {
-    QFETCH(QString, missing);
-    QFETCH(QStringList, files);
-    QFETCH(QString, found);
-    for (const QString &file : files)
-        write("found/" + file, "id3");
-    // A row that is not missing is not looked for, though a file of its name is there.
-    const Relocation relocation =
-        relocateMissing({entry("/old/x.mp3"), entry(missing, Kind::Missing)}, at("found"));
-    QCOMPARE(relocation.found, (std::vector<std::pair<int, QString>>{{1, at("found/" + found)}}));
-    QCOMPARE(relocation.stillMissing, 0);
-}
-
-// Each repair is one step of the history, and says what it did.
-void TestPlaylistFile::repairCommands() {
-    write("l.m3u", "#EXTM3U\r\n#EXTINF:3,C\r\ngone/sub/c.mp3\r\nnone.mp3\r\na.mp3\r\n");
-    open("l.m3u");
-    const QList<Row> opened = rows();
-    m_window->fakes.folderPicker->answers = {QString(), m_work};
-    trigger("muneditrelocate"); // cancelled
-    trigger("muneditrelocate");
-    const QList<Row> relocated{{Kind::File, at("sub/c.mp3"), "C", 3, true},
-                               {Kind::Missing, at("none.mp3"), {}, -1, true},
-                               {Kind::File, at("a.mp3"), {}, -1, true}};
-    QCOMPARE(rows(), relocated);
-    QCOMPARE(state(), named("l.m3u", 3, false, true));
-    trigger("muneditundo");
-    QCOMPARE(rows(), opened);
-    trigger("muneditredo");
-    trigger("muneditremovemissing");
-    QCOMPARE(state(), named("l.m3u", 2, false, true));
-    trigger("muneditundo");
-    QCOMPARE(rows(), relocated);
-    trigger("muneditredo");
-    trigger("muneditremovemissing");
-    trigger("muneditrelocate");
-    QStringList texts = m_window->messages();
-    texts.removeFirst(); // the message of Open
-    QCOMPARE(texts, (QStringList{"找到了1个节目文件，还有1个找不到。",
-                                 "列表中没有找不到的节目文件。", "列表中没有找不到的节目文件。"}));
-}
 
 QTEST_MAIN(TestPlaylistFile)
 #include "tst_playlistfile.moc"
