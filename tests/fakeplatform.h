@@ -88,12 +88,10 @@ public:
     }
 };
 
-using RegistryRead = std::pair<QString, QString>;
-
 // A registry of the values a test puts in.
 class FakeRegistry : public Registry {
 public:
-    std::map<RegistryRead, QByteArray> values;
+    std::map<std::pair<QString, QString>, QByteArray> values;
 
     std::optional<QByteArray> value(const QString &key, const QString &valueName) const override {
         const auto found = values.find({key, valueName});
@@ -165,22 +163,19 @@ public:
     void setValue(const QString &key, const QVariant &value) override { values[key] = value; }
 };
 
-// A platform of fakes, with typed access to each of them.
+// A platform of fakes, with typed access to those that tests script or look into.
 struct FakePlatform {
     FakeFileDialog *fileDialog = new FakeFileDialog;
     FakeMessageBoxes *messageBoxes = new FakeMessageBoxes;
     FakeShell *shell = new FakeShell;
-    FakeRegistry *registry = new FakeRegistry;
-    FakeProgramLauncher *programs = new FakeProgramLauncher;
     FakeFolderPicker *folderPicker = new FakeFolderPicker;
     FakeEventPump *eventPump = new FakeEventPump;
-    FakeSettings *settings = new FakeSettings;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
                       std::unique_ptr<MessageBoxes>(messageBoxes),
                       std::unique_ptr<Shell>(shell),
-                      std::unique_ptr<Registry>(registry),
-                      std::unique_ptr<ProgramLauncher>(programs),
+                      std::make_unique<FakeRegistry>(),
+                      std::make_unique<FakeProgramLauncher>(),
                       std::unique_ptr<FolderPicker>(folderPicker),
                       std::unique_ptr<EventPump>(eventPump),
-                      std::unique_ptr<Settings>(settings)};
+                      std::make_unique<FakeSettings>()};
 };
