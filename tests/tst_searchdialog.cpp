@@ -1,65 +1,50 @@
-#include "app/frmmain.h"
-#include "app/playlistmodel.h"
-#include "fakeplatform.h"
 #include "media/form1.h"
+#include "playlistwindow.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <filesystem>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-using namespace Qt::StringLiterals;
-
-// The main window on fakes, shown, with its search dialog open and its list marked saved, over
-// a temporary folder that is also the home folder.
-struct Fixture {
-    QTemporaryDir dir;
-    FakePlatform fake;
-    FakeEventPump &pump = *fake.eventPump;
-    frmmain window{fake.platform};
-    PlaylistModel &model = window.model();
-    QLabel &status = *window.sb->findChild<QLabel *>(u"countPanel"_s);
-    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+// The playlist window, shown, with its search dialog open and its list marked saved, over a
+// folder of the test's own files that is also the home folder.
+struct Fixture : PlaylistWindow {
+    const QDir scan{dir.filePath(u"scan"_s)};
+    FakeEventPump &pump = *fakes.eventPump;
+    PlaylistModel &model = form.model();
     QByteArray home = qgetenv("HOME");
     QPointer<Form1> dialog;
 
     explicit Fixture(const QStringList &files) {
-        qputenv("HOME", QFile::encodeName(dir.path()));
-        for (const QString &file : files) {
-            QDir().mkpath(QFileInfo(dir.filePath(file)).path());
-            QVERIFY(QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
-        }
-        window.saved = true;
-        window.show();
+        qputenv("HOME", QFile::encodeName(scan.path()));
+        for (const QString &file : files)
+            make(u"scan/"_s + file);
+        form.saved = true;
+        form.show();
         dialog = open();
     }
     // Qt's own file functions cannot remove names that are not UTF-8.
     ~Fixture() {
         qputenv("HOME", home);
-        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString());
+        std::filesystem::remove_all(QFile::encodeName(scan.path()).toStdString());
     }
-    void trigger(const char *action) { window.findChild<QAction *>(action)->trigger(); }
     Form1 *open() {
-        trigger("muntoopfind");
-        return window.searchDialog;
+        item("muntoopfind")->trigger();
+        return form.searchDialog;
     }
-    void add(const QString &file) {
-        fake.fileDialog->openAnswers.push_back({dir.filePath(file)});
-        trigger("muneditadd");
-    }
-    // The rows from the given one on, as paths under the temporary folder.
+    // The rows from the given one on, as paths under the scanned folder.
     QStringList rows(int from = 0) const {
         QStringList paths;
         for (int row = from; row < model.rowCount(); ++row)
-            paths << QDir(dir.path()).relativeFilePath(model.entry(row).path);
+            paths << scan.relativeFilePath(model.entry(row).path);
         return paths;
     }
-    QByteArray rawPath(const char *name) const { return QFile::encodeName(dir.path()) + name; }
-    static QString countText(int rows) { return u"共有%1个节目文件！"_s.arg(rows); }
+    QByteArray rawPath(const char *name) const { return QFile::encodeName(scan.path()) + name; }
+    static QString count(int rows) { return u"共有%1个节目文件！"_s.arg(rows); }
     static QString foundText(int finds) { return u"共找到 %1个节目文件"_s.arg(finds); }
 };
 
@@ -94,29 +79,29 @@ void tst_SearchDialog::dialogAroundScans() {
     // Above the main window, which stays usable, and with the focus.
     QVERIFY(d->isVisible() && !d->isModal() && !QApplication::activeModalWidget());
     QVERIFY(d->windowType() == Qt::Tool &&
-            d->windowHandle()->transientParent() == f.window.windowHandle());
+            d->windowHandle()->transientParent() == f.form.windowHandle());
     QTRY_COMPARE(QApplication::activeWindow(), d);
     QVERIFY(d->Combo1->isEditable() && d->Combo1->currentIndex() == 0 && d->Check1->isChecked());
     QVERIFY(d->Text1->text().isEmpty() && d->Command1->isDefault() && !d->Command1->isEnabled());
 
     // A location that names no folder is refused and the dialog stays idle (the scan would
     // clear saved first); a blank is text enough to enable Start.
-    for (const QString &location : {u" "_s, f.dir.filePath(u"1.mp3"_s), u"/missing/"_s}) {
+    for (const QString &location : {u" "_s, f.scan.filePath(u"1.mp3"_s), u"/missing/"_s}) {
         d->Text1->setText(location);
         d->Command1->click();
-        QCOMPARE(f.fake.messageBoxes->shown.takeFirst().text,
+        QCOMPARE(f.fakes.messageBoxes->shown.takeFirst().text,
                  u"找不到文件夹“%1”，请检查位置！"_s.arg(location));
     }
-    QVERIFY(f.pump.busyShown == 0 && f.window.saved);
+    QVERIFY(f.pump.busyShown == 0 && f.form.saved);
 
     // A folder gets a trailing separator, the root stays as it is, a cancel changes nothing;
     // the dialog has the focus again each time.
-    f.fake.folderPicker->answers = {u"/"_s, f.dir.path(), QString()};
+    f.fakes.folderPicker->answers = {u"/"_s, f.scan.path(), QString()};
     const auto activateMain = [&f] {
-        f.window.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &f.window);
+        f.form.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &f.form);
     };
-    for (const QString &expected : {u"/"_s, f.dir.path() + u'/', f.dir.path() + u'/'}) {
+    for (const QString &expected : {u"/"_s, f.scan.path() + u'/', f.scan.path() + u'/'}) {
         activateMain();
         d->Command3->click();
         QCOMPARE(d->Text1->text(), expected);
@@ -125,20 +110,20 @@ void tst_SearchDialog::dialogAroundScans() {
 
     // The table changed during a scan: a find goes to its own position, before a row that Add
     // put behind the previous find, but never past the end of a table that Delete emptied.
-    f.pump.actions[1] = [&] { f.add(u"w/other.wav"_s); };
+    f.pump.actions[1] = [&] { f.add({f.scan.filePath(u"w/other.wav"_s)}); };
     f.pump.actions[2] = [&] {
         QCOMPARE(f.rows(), QStringList({u"1.mp3"_s, u"2.mp3"_s, u"w/other.wav"_s}));
-        f.trigger("muneditselectall");
-        f.trigger("muneditdelete");
+        f.item("muneditselectall")->trigger();
+        f.item("muneditdelete")->trigger();
     };
     d->Command1->click();
     QCOMPARE(f.rows(), QStringList{u"3.mp3"_s});
-    QVERIFY(f.status.text() == f.countText(1) && d->Label4->text() == f.foundText(3));
+    QVERIFY(f.countText() == f.count(1) && d->Label4->text() == f.foundText(3));
 
     // Opening it again changes nothing but the focus; closed, it is made anew at once, even
     // while the closed one waits to be deleted. Escape works as the close button.
     activateMain();
-    QVERIFY(f.open() == d && d->Text1->text() == f.dir.path() + u'/');
+    QVERIFY(f.open() == d && d->Text1->text() == f.scan.path() + u'/');
     QTRY_COMPARE(QApplication::activeWindow(), d);
     d->Command2->click();
     QPointer<Form1> again = f.open();
@@ -208,13 +193,13 @@ void tst_SearchDialog::scan() {
     QTest::keyClicks(d->Combo1, pattern);
     d->Check1->setChecked(action != TopOnly);
     if (action == AddFirst)
-        f.add(u"s1.mp3"_s);
+        f.add({f.scan.filePath(u"s1.mp3"_s)});
     if (action == Full)
         f.model.replaceEntries(std::vector<PlaylistEntry>(MaxRows - 1));
     if (action == Links) {
-        QVERIFY(QFile::link(f.dir.path(), f.dir.filePath(u"s/loop"_s)));
-        QVERIFY(QFile::link(f.dir.filePath(u"s/歌.mp3"_s), f.dir.filePath(u"x.mp3"_s)));
-        QVERIFY(QFile::link(f.dir.filePath(u"none"_s), f.dir.filePath(u"y.mp3"_s)));
+        QVERIFY(QFile::link(f.scan.path(), f.scan.filePath(u"s/loop"_s)));
+        QVERIFY(QFile::link(f.scan.filePath(u"s/歌.mp3"_s), f.scan.filePath(u"x.mp3"_s)));
+        QVERIFY(QFile::link(f.scan.filePath(u"none"_s), f.scan.filePath(u"y.mp3"_s)));
     }
     // Byte 0xE9 alone is no UTF-8.
     const char *badFiles[] = {"/\xE9.mp3", "/\xE9/x.mp3", "/s/\xE9.mp3"};
@@ -225,7 +210,7 @@ void tst_SearchDialog::scan() {
     }
     const int before = f.model.rowCount();
     // The scan leaves the list unsaved, so closing the main window asks first.
-    f.fake.messageBoxes->answers.push_back(MessageAnswer::No);
+    f.fakes.messageBoxes->answers.push_back(MessageAnswer::No);
     // Of the five inputs a scan disables.
     const auto inputs = [d] {
         return d->Command2->isEnabled() + d->Command3->isEnabled() + d->Check1->isEnabled() +
@@ -233,14 +218,14 @@ void tst_SearchDialog::scan() {
     };
 
     f.pump.everyPass = [&] {
-        QVERIFY(!f.window.saved && inputs() == 0 && d->Command1->text() == u"停止"_s);
+        QVERIFY(!f.form.saved && inputs() == 0 && d->Command1->text() == u"停止"_s);
         // The table holds every find counted; the labels show the file just examined.
         const int finds = f.model.rowCount() - before;
         const QString label3 = d->Label3->text();
-        QVERIFY(label3.startsWith(u"正在查找"_s + f.dir.path() + u'/') && label3.endsWith(u"..."));
+        QVERIFY(label3.startsWith(u"正在查找"_s + f.scan.path() + u'/') && label3.endsWith(u"..."));
         const bool justFound = finds && label3.contains(f.model.entry(before + finds - 1).path);
         QCOMPARE(d->Label4->text(), f.foundText(finds - justFound));
-        QCOMPARE(f.status.text(), f.countText(before + finds - justFound));
+        QCOMPARE(f.countText(), f.count(before + finds - justFound));
     };
     f.pump.actions[1] = [&] {
         // Escape does nothing while the close button is disabled.
@@ -251,23 +236,23 @@ void tst_SearchDialog::scan() {
         if (action == Close)
             d->close();
         if (action == Exit)
-            f.window.close();
+            f.form.close();
         if (action == Gone)
-            QVERIFY(QDir(f.dir.filePath(u"g"_s)).removeRecursively());
+            QVERIFY(QDir(f.scan.filePath(u"g"_s)).removeRecursively());
         if (action == Vanish)
-            QVERIFY(QFile::remove(f.dir.filePath(u"2.mp3"_s)));
+            QVERIFY(QFile::remove(f.scan.filePath(u"2.mp3"_s)));
     };
-    d->Text1->setText(location.isEmpty() ? f.dir.path() + u'/' : location);
+    d->Text1->setText(location.isEmpty() ? f.scan.path() + u'/' : location);
     d->Command1->click();
 
     QCOMPARE(f.rows(before), found);
     QCOMPARE(f.pump.pumps, pumps);
     QCOMPARE(d->Label3->text(), end);
     QCOMPARE(d->Label4->text(), f.foundText(found.size()));
-    QCOMPARE(f.status.text(), f.countText(before + found.size()));
-    QCOMPARE(f.window.muneditdelete->isEnabled(), before + found.size() > 0);
+    QCOMPARE(f.countText(), f.count(before + found.size()));
+    QCOMPARE(f.form.muneditdelete->isEnabled(), before + found.size() > 0);
     QVERIFY(!d->Searching && d->Command1->text() == u"开始查找"_s && inputs() == 5);
-    QVERIFY(!f.pump.busy && f.pump.busyShown == 1 && f.window.ListView1->updatesEnabled());
+    QVERIFY(!f.pump.busy && f.pump.busyShown == 1 && f.form.ListView1->updatesEnabled());
     QTRY_COMPARE(f.dialog.isNull(), action == Close || action == Exit);
 }
 
