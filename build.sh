@@ -11,7 +11,7 @@ if [ "$mode" != run ] && [ "$mode" != test ]; then
   exit 2
 fi
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libtag1-dev)
 # The window's Chinese texts need a CJK font.
 if ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; then
   packages+=(fonts-wqy-microhei)
