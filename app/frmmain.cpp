@@ -36,6 +36,8 @@ constexpr QRect ToolbarGeometry(596, 0, 28, 337);
 constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
 
+const QString SaveRelativeKey = QStringLiteral("save/relativePaths");
+
 // The platform's keys for a standard command, or the usual one where the platform has none.
 QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence &usual) {
     const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
@@ -103,6 +105,10 @@ void frmmain::selectRow(int row) {
         m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+bool frmmain::saveRelative() const {
+    return munfilerelative->isChecked();
+}
+
 void frmmain::closeEvent(QCloseEvent *event) {
     // The close box asks about an unsaved list exactly as Exit does.
     if (!mayDiscardList(*this)) {
@@ -167,6 +173,9 @@ void frmmain::createMenus() {
     QAction *munfilesaveas =
         addItem(munfile, "munfilesaveas", QStringLiteral("另存为"),
                 standardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    munfilerelative = addItem(munfile, "munfilerelative", QStringLiteral("保存为相对路径"));
+    munfilerelative->setCheckable(true);
+    munfilerelative->setChecked(m_platform.settings->value(SaveRelativeKey).toBool());
     addSeparator(munfile, "q");
     QAction *munfileexit = addItem(munfile, "munfileexit", QStringLiteral("退出"),
                                    standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
@@ -214,6 +223,8 @@ void frmmain::createMenus() {
     connect(munfileopen, &QAction::triggered, this, [this] { openList(*this); });
     connect(munfilesave, &QAction::triggered, this, [this] { saveList(*this); });
     connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
+    connect(munfilerelative, &QAction::toggled, this,
+            [this](bool on) { m_platform.settings->setValue(SaveRelativeKey, on); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditundo, &QAction::triggered, this, [this] { undoEdit(*this); });
     connect(muneditredo, &QAction::triggered, this, [this] { redoEdit(*this); });

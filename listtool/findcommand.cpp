@@ -85,7 +85,6 @@ int findCommand(const QStringList &arguments) {
         return std::any_of(patterns.cbegin(), patterns.cend(),
                            [&name](const WildcardPattern &p) { return p.matches(name); });
     };
-    const bool relativeRows = parser.isSet(relative);
     // Room for every find up front: growing the rows step by step costs more than the walk's
     // own work per find.
     std::vector<PlaylistEntry> rows;
@@ -101,7 +100,6 @@ int findCommand(const QStringList &arguments) {
         PlaylistEntry row;
         row.name = name;
         row.path = folder + name;
-        row.relative = relativeRows;
         rows.push_back(std::move(row));
         return rows.size() <= size_t(MaxRows);
     };
@@ -112,5 +110,8 @@ int findCommand(const QStringList &arguments) {
         tell(MediaTexts::skippedNames(walk.skippedNames()));
     if (rows.size() > size_t(MaxRows))
         return fail(ExitStatus::BadInput, ListToolTexts::tooManyFinds(folder.value(), MaxRows));
-    return writeRows(target, rows);
+    WriteOptions options;
+    if (parser.isSet(relative))
+        options.relative = WriteOptions::Relative::Always;
+    return writeRows(target, rows, options);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playlist/entrylocations.h"
 #include "playlist/playlistentry.h"
 #include "playlist/result.h"
 
@@ -66,7 +67,8 @@ Result<QString> listableFolder(const QString &location);
 
 // Writes rows to target as the window saves them, or as M3U to standard output; answers the
 // exit status after telling what failed.
-int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows);
+int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,
+              const WriteOptions &options = {});
 
 // Writes bytes to standard output; answers the exit status after telling what failed.
 int printOutput(const QByteArray &bytes);

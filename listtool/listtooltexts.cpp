@@ -2,6 +2,7 @@
 
 #include "about/version.h"
 #include "media/mediatexts.h"
+#include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
 
 // Help texts line their columns up for a terminal, where a Chinese character takes two cells.
@@ -21,13 +22,14 @@ QString toolHelp() {
                           "  -h, --help     显示本帮助后退出\n"
                           "  -v, --version  显示版本后退出\n"
                           "\n"
-                          "列表文件的格式由扩展名决定：.pls、.m3u、.m3u8、.ram、.asx 或 .xspf，\n"
+                          "写入的列表文件的格式由扩展名决定：%1，\n"
                           "写入的文本都是 UTF-8。输出列表写作 - 时，以 M3U 格式写到标准输出，\n"
                           "其中的相对路径相对于当前文件夹。\n"
                           "用 vantrel-list 命令 --help 查看各命令的用法。\n"
                           "\n"
                           "退出状态：0 成功；1 check 之后仍有找不到的节目文件；2 用法不对；\n"
-                          "3 输入无法读取或无效；4 写入失败。\n");
+                          "3 输入无法读取或无效；4 写入失败。\n")
+        .arg(extensionList());
 }
 
 QString findHelp() {
@@ -39,7 +41,7 @@ QString findHelp() {
         "                         ? 一个字符，* 任意个字符，# 一个数字，[列表] 列表中的\n"
         "                         一个字符，[!列表] 不在列表中的一个字符；不分大小写\n"
         "  --no-subfolders        只查找文件夹本身，不查找子文件夹\n"
-        "  --relative             在输出列表所在文件夹之内的文件写相对路径\n"
+        "  --relative             写相对于输出列表所在文件夹的路径，需要时用 ../\n"
         "  -o, --output 输出列表  要写的列表文件，- 表示标准输出\n"
         "  -h, --help             显示本帮助后退出\n"
         "\n"
@@ -54,11 +56,12 @@ QString convertHelp() {
         "读入 Vantrel 能打开的列表，按输出列表的扩展名写成另一种格式；标题、时长、\n"
         "网络地址、找不到的文件和相对路径都保留。\n"
         "\n"
-        "  --relative  在输出列表所在文件夹之内的本机文件都写相对路径\n"
+        "  --relative  本机文件都写相对于输出列表所在文件夹的路径，需要时用 ../\n"
         "  --absolute  本机文件都写绝对路径\n"
         "  -h, --help  显示本帮助后退出\n"
         "\n"
-        "不给这两个选项时，原来是相对路径的项仍写相对路径（在输出列表所在文件夹之内时）。\n");
+        "不给这两个选项时，原来是相对路径的项仍写相对路径。与输出列表只有根文件夹 /\n"
+        "相同的文件总写绝对路径。\n");
 }
 
 QString checkHelp() {

@@ -11,8 +11,9 @@ struct RegularFileBytes {
 
     Status status = Status::Read;
     QByteArray bytes;
-    // The system's reason when the file could not be opened or read.
+    // The system's reason when the file could not be opened or read, and its error number.
     QString reason;
+    int error = 0;
 
     static RegularFileBytes read(const QString &path, qint64 maxSize);
 };

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 
 namespace {
 
@@ -44,11 +45,13 @@ Result<QByteArray> readPlaylistBytes(const QString &path) {
     case RegularFileBytes::Status::Read:
         break;
     case RegularFileBytes::Status::CannotOpen:
-        return Failure{PlaylistTexts::readFailed(path, file.reason)};
+        return Failure{file.error == ENOENT ? FailureKind::NotFound : FailureKind::Unreadable,
+                       PlaylistTexts::readFailed(path, file.reason)};
     case RegularFileBytes::Status::NotRegular:
-        return Failure{PlaylistTexts::notRegularFile(path)};
+        return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularFile(path)};
     case RegularFileBytes::Status::TooLarge:
-        return Failure{PlaylistTexts::tooLarge(path, MaxPlaylistBytes / (1024 * 1024))};
+        return Failure{FailureKind::TooLarge,
+                       PlaylistTexts::tooLarge(path, MaxPlaylistBytes / (1024 * 1024))};
     }
     return std::move(file.bytes);
 }
@@ -125,23 +128,24 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
 }
 
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
-    const std::optional<PlaylistFormat> format = formatOf(path);
+    const FormatInfo *format = formatOf(path);
     if (!format)
-        return Failure{PlaylistTexts::cannotOpenFormat(path)};
+        return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
     const Result<QByteArray> bytes = readPlaylistBytes(path);
     if (!bytes.ok())
-        return Failure{bytes.error()};
+        return bytes.failure();
 
-    const QString text = decodePlaylistText(bytes.value(), isAlwaysUtf8(*format));
-    const Result<std::vector<ListedEntry>> entries = readPlaylistEntries(*format, text, path);
+    const QString text = decodePlaylistText(bytes.value(), format->alwaysUtf8);
+    const Result<std::vector<ListedEntry>> entries =
+        readPlaylistEntries(format->format, text, path);
     if (!entries.ok())
-        return Failure{entries.error()};
+        return entries.failure();
 
     LoadedPlaylist loaded;
     loaded.rows = rowsFor(entries.value(), QFileInfo(path).absolutePath());
     for (PlaylistEntry &row : loaded.rows) {
         // ASX gives every entry a title, the file's name where it has none of its own.
-        if (*format == PlaylistFormat::Asx && row.title == row.name)
+        if (format->format == PlaylistFormat::Asx && row.title == row.name)
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
             loaded.firstMissing << row.path;
@@ -150,11 +154,11 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
 }
 
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
-                              const CodePage &codePage) {
-    const Result<QByteArray> encoded = encodePlaylist(target, rows, codePage);
+                              const WriteOptions &options) {
+    const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
     if (!encoded.ok())
-        return Failure{encoded.error()};
+        return encoded.failure();
     if (const std::optional<QString> reason = replaceFileContents(target, encoded.value()))
-        return Failure{PlaylistTexts::writeFailed(target, *reason)};
+        return Failure{FailureKind::WriteFailed, PlaylistTexts::writeFailed(target, *reason)};
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playlist/entrylocations.h"
 #include "playlist/listedentry.h"
 #include "playlist/playlistentry.h"
 #include "playlist/result.h"
@@ -10,7 +11,6 @@
 
 #include <vector>
 
-class CodePage;
 class FileQuery;
 
 // Playlist files are read whole, so one larger than this is refused before it is read.
@@ -54,4 +54,4 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
 // Writes every row to target in the format its extension selects. The old file is replaced
 // only once every byte of the new one has reached the disk.
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
-                              const CodePage &codePage);
+                              const WriteOptions &options = {});

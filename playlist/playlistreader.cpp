@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-#include <optional>
+#include <map>
 #include <vector>
 
 namespace {
@@ -25,7 +25,74 @@ void readExtinf(QStringView info, ListedEntry &entry) {
     entry.title = comma < 0 ? QString() : info.mid(comma + 1).trimmed().toString();
 }
 
-std::vector<ListedEntry> m3uEntries(const QString &text) {
+// The number N of a key that reads name + N, N from 1 in plain decimal of at most nine digits;
+// 0 for any other key.
+int keyNumber(QStringView key, QLatin1String name) {
+    if (key.size() <= name.size() || key.size() > name.size() + 9 ||
+        !ProfileFile::sameName(key.left(name.size()), name) || key[name.size()] == u'0')
+        return 0;
+    int number = 0;
+    for (const QChar c : key.mid(name.size())) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    return number;
+}
+
+// The first value of each numbered key of one name, by number. One number more than the table
+// holds is enough to refuse the list, so no more are kept.
+using NumberedValues = std::map<int, QStringView>;
+void keep(NumberedValues &values, int number, QStringView value) {
+    if (number > 0 && values.size() <= size_t(MaxRows))
+        values.emplace(number, value.trimmed());
+}
+
+// Whether the first line of text that is not blank is the header, as written (any case).
+bool startsWithHeader(QStringView text, QLatin1String header) {
+    for (const QStringView line : splitLines(text)) {
+        if (!line.trimmed().isEmpty())
+            return ProfileFile::sameName(line, header);
+    }
+    return false;
+}
+
+} // namespace
+
+Result<std::vector<ListedEntry>> readPlsEntries(const QString &text) {
+    if (!startsWithHeader(text, QLatin1String("[playlist]")))
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notPls()};
+    // Players read every FileN, whatever NumberOfEntries says: a count lower than the entries
+    // would lose them on the next save.
+    NumberedValues files, titles, lengths;
+    ProfileFile::forEachKey(text, QLatin1String("playlist"),
+                            [&](QStringView key, QStringView value) {
+                                if (const int number = keyNumber(key, QLatin1String("file")))
+                                    keep(files, number, value);
+                                else if (const int number = keyNumber(key, QLatin1String("title")))
+                                    keep(titles, number, value);
+                                else if (const int number = keyNumber(key, QLatin1String("length")))
+                                    keep(lengths, number, value);
+                            });
+    std::vector<ListedEntry> entries;
+    entries.reserve(files.size());
+    for (const auto &[number, file] : files) {
+        if (file.isEmpty())
+            continue;
+        ListedEntry entry{file.toString()};
+        if (const auto title = titles.find(number); title != titles.end())
+            entry.title = title->second.toString();
+        if (const auto length = lengths.find(number); length != lengths.end()) {
+            bool ok = false;
+            const int seconds = length->second.toInt(&ok);
+            entry.length = ok && seconds >= 0 ? seconds : -1;
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+Result<std::vector<ListedEntry>> readM3uEntries(const QString &text) {
     const QLatin1String extinf("#EXTINF:");
     std::vector<ListedEntry> entries;
     ListedEntry next;
@@ -41,7 +108,7 @@ std::vector<ListedEntry> m3uEntries(const QString &text) {
     return entries;
 }
 
-std::vector<ListedEntry> ramEntries(const QString &text) {
+Result<std::vector<ListedEntry>> readRamEntries(const QString &text) {
     std::vector<ListedEntry> entries;
     for (const QStringView line : splitLines(text)) {
         const QStringView location = line.trimmed();
@@ -51,95 +118,21 @@ std::vector<ListedEntry> ramEntries(const QString &text) {
     return entries;
 }
 
-// The number N of a key that reads name + N, N from 1 to last in plain decimal; 0 for any other
-// key.
-int keyNumber(QStringView key, QLatin1String name, int last) {
-    if (key.size() <= name.size() || key.size() > name.size() + 9 ||
-        !ProfileFile::sameName(key.left(name.size()), name) || key[name.size()] == u'0')
-        return 0;
-    int number = 0;
-    for (const QChar c : key.mid(name.size())) {
-        if (c < u'0' || c > u'9')
-            return 0;
-        number = number * 10 + (c.unicode() - u'0');
-    }
-    return number <= last ? number : 0;
-}
-
-Result<std::vector<ListedEntry>> plsEntries(const QString &text, const QString &list) {
-    qsizetype firstLineEnd = 0;
-    while (firstLineEnd < text.size() && text[firstLineEnd] != u'\r' && text[firstLineEnd] != u'\n')
-        ++firstLineEnd;
-    if (!ProfileFile::sameName(QStringView(text).left(firstLineEnd), QLatin1String("[playlist]")))
-        return Failure{PlaylistTexts::notPls()};
-
-    // The first value of each key, by number, read in one pass. A number past one more than the
-    // table holds is never read: a count that large fails.
-    constexpr int LastNumber = MaxRows + 1;
-    using Values = std::vector<std::optional<QStringView>>;
-    Values files, titles, lengths;
-    std::optional<QStringView> countText;
-    const auto keep = [](Values &values, int number, QStringView value) {
-        if (values.size() < size_t(number))
-            values.resize(size_t(number));
-        if (!values[size_t(number - 1)])
-            values[size_t(number - 1)] = value;
-    };
-    ProfileFile::forEachKey(
-        text, QLatin1String("playlist"), [&](QStringView key, QStringView value) {
-            if (const int number = keyNumber(key, QLatin1String("file"), LastNumber))
-                keep(files, number, value);
-            else if (const int number = keyNumber(key, QLatin1String("title"), LastNumber))
-                keep(titles, number, value);
-            else if (const int number = keyNumber(key, QLatin1String("length"), LastNumber))
-                keep(lengths, number, value);
-            else if (!countText && ProfileFile::sameName(key, QLatin1String("numberofentries")))
-                countText = value;
-        });
-    int count = countText ? ProfileFile::intValue(*countText) : -1;
-    // Without a count players read every FileN; an empty table would let the next Save
-    // overwrite them.
-    if (count < 0)
-        count = int(files.size());
-    if (count > MaxRows)
-        return Failure{PlaylistTexts::tooManyEntries(list, count, MaxRows)};
-    const auto value = [](const Values &values, int number) {
-        return size_t(number) <= values.size() && values[size_t(number - 1)]
-                   ? values[size_t(number - 1)]->trimmed()
-                   : QStringView();
-    };
+Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text) {
+    if (!startsWithHeader(text, QLatin1String("[reference]")))
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
+    NumberedValues references;
+    ProfileFile::forEachKey(text, QLatin1String("reference"),
+                            [&](QStringView key, QStringView value) {
+                                keep(references, keyNumber(key, QLatin1String("ref")), value);
+                            });
     std::vector<ListedEntry> entries;
-    entries.reserve(size_t(count));
-    for (int number = 1; number <= count; ++number) {
-        ListedEntry entry{value(files, number).toString(), value(titles, number).toString()};
-        bool ok = false;
-        const int length = value(lengths, number).toInt(&ok);
-        entry.length = ok && length >= 0 ? length : -1;
-        if (!entry.location.isEmpty())
-            entries.push_back(std::move(entry));
+    for (const auto &[number, reference] : references) {
+        if (!reference.isEmpty())
+            entries.push_back({reference.toString()});
     }
     return entries;
 }
-
-Result<std::vector<ListedEntry>> entriesOf(PlaylistFormat format, const QString &text,
-                                           const QString &list) {
-    switch (format) {
-    case PlaylistFormat::Pls:
-        return plsEntries(text, list);
-    case PlaylistFormat::M3u:
-    case PlaylistFormat::M3u8:
-        return m3uEntries(text);
-    case PlaylistFormat::Ram:
-        return ramEntries(text);
-    case PlaylistFormat::Asx:
-        return readAsxEntries(text);
-    case PlaylistFormat::Xspf:
-        break;
-    }
-    return readXspfEntries(text);
-}
-
-} // namespace
 
 QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {
     // A byte-order mark names the encoding, whatever else is asked; the decoder drops the mark.
@@ -156,9 +149,10 @@ QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {
 
 Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, const QString &text,
                                                      const QString &list) {
-    Result<std::vector<ListedEntry>> entries = entriesOf(format, text, list);
+    Result<std::vector<ListedEntry>> entries = formatInfo(format).read(text);
     if (entries.ok() && entries.value().size() > size_t(MaxRows))
         return Failure{
+            FailureKind::TooManyEntries,
             PlaylistTexts::tooManyEntries(list, qsizetype(entries.value().size()), MaxRows)};
     return entries;
 }

@@ -15,15 +15,19 @@
 QString decodePlaylistText(const QByteArray &bytes, bool utf8Only);
 
 // The entries of one playlist text in file order, as written, at most as many as the table
-// holds. Entries that name nothing (a blank line, a missing FileN key) are skipped. Fails as a
+// holds. Entries that name nothing (a blank line, an empty FileN key) are skipped. Fails as a
 // whole only for a text that is not of its format or holds too many entries; list names the
 // playlist file in messages.
-//
-// PLS: "[playlist]" (any case) as the first line, then FileN, TitleN and LengthN for N up to
-// NumberOfEntries, or up to the last FileN where the count is missing. M3U: every line that is not
-// empty and does not start with "#", with the length and title of an "#EXTINF:" line before it.
-// RAM: every line that is not empty. ASX: the first reference and the title of each Entry, tags and
-// attributes in any case. XSPF: the location, title and duration of each track; a relative location
-// is percent-decoded.
 Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, const QString &text,
                                                      const QString &list);
+
+// PLS: "[playlist]" (any case) as the first line that is not blank, then every FileN, with its
+// TitleN and LengthN, in the order of N; NumberOfEntries is not needed.
+Result<std::vector<ListedEntry>> readPlsEntries(const QString &text);
+// M3U: every line that is not empty and does not start with "#", with the length and title of
+// an "#EXTINF:" line before it.
+Result<std::vector<ListedEntry>> readM3uEntries(const QString &text);
+// RAM: every line that is not empty.
+Result<std::vector<ListedEntry>> readRamEntries(const QString &text);
+// "[Reference]", then every RefN in the order of N.
+Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text);

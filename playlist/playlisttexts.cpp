@@ -1,5 +1,7 @@
 #include "playlist/playlisttexts.h"
 
+#include "playlist/playlistformat.h"
+
 // Paths go to arg() in one call with the numbers: a path may itself hold "%1".
 namespace PlaylistTexts {
 
@@ -16,17 +18,37 @@ QString shortened(const QString &text) {
     return text.left(head) + QChar(0x2026) + text.mid(tail);
 }
 
+namespace {
+
+// "Name(*.a;*.b)|*.a;*.b", a filter entry of the dialogs.
+QString filterEntry(const QString &name, const QStringList &extensions) {
+    const QString patterns = QStringLiteral("*.") + extensions.join(QStringLiteral(";*."));
+    return name + u'(' + patterns + QStringLiteral(")|") + patterns;
+}
+
+} // namespace
+
 QString openFilter() {
-    return QStringLiteral(
-        "所有列表文件(*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf)|"
-        "*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf|"
-        "Pls文件(*.pls)|*.pls|M3u文件(*.m3u;*.m3u8)|*.m3u;*.m3u8|Ram文件(*.ram)|*.ram|"
-        "Asx文件(*.asx)|*.asx|Xspf文件(*.xspf)|*.xspf");
+    QStringList entries, every;
+    for (const FormatInfo &format : playlistFormats()) {
+        if (format.extensions.isEmpty())
+            continue;
+        entries << filterEntry(format.filterName, format.extensions);
+        every << format.extensions;
+    }
+    // Lists come under many names ("list.php"): Open reads what the content says.
+    entries.prepend(filterEntry(QStringLiteral("所有列表文件"), every));
+    entries << QStringLiteral("所有文件(*.*)|*.*");
+    return entries.join(u'|');
 }
 
 QString saveFilter() {
-    return QStringLiteral("Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram|"
-                          "M3u8文件(*.m3u8)|*.m3u8|Xspf文件(*.xspf)|*.xspf");
+    QStringList entries;
+    for (const FormatInfo &format : playlistFormats()) {
+        if (format.write)
+            entries << filterEntry(format.filterName, {format.extensions.first()});
+    }
+    return entries.join(u'|');
 }
 
 QString unsavedQuestion() {
@@ -46,9 +68,8 @@ QString notXspf() {
 }
 
 QString unknownExtension(const QString &target) {
-    return QStringLiteral(
-               "无法保存“%1”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。")
-        .arg(shortened(target));
+    return QStringLiteral("无法保存“%1”：列表文件的扩展名必须是 %2。")
+        .arg(shortened(target), extensionList());
 }
 
 QString lineBreakInPath(const QString &target, const QString &path) {
@@ -79,9 +100,8 @@ QString tooLarge(const QString &list, qint64 maxMiB) {
 }
 
 QString cannotOpenFormat(const QString &list) {
-    return QStringLiteral("无法打开“%1”：只能打开扩展名为 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf "
-                          "的列表文件。")
-        .arg(shortened(list));
+    return QStringLiteral("无法打开“%1”：只能打开扩展名为 %2 的列表文件。")
+        .arg(shortened(list), extensionList());
 }
 
 QString tooManyEntries(const QString &list, qsizetype count, int maximum) {

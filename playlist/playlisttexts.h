@@ -12,9 +12,10 @@ namespace PlaylistTexts {
 inline constexpr int MaxQuoted = 120;
 QString shortened(const QString &text);
 
-// The filter of the open dialog: every playlist it reads first, then each format.
+// The filter of the open dialog: every playlist it reads first, then each format, then every
+// file.
 QString openFilter();
-// The filter of the save dialogs: PLS, M3U and RAM files first, then M3U8 and XSPF.
+// The filter of the save dialogs: each format it writes, PLS, M3U and RAM files first.
 QString saveFilter();
 QString unsavedQuestion();
 QString notPls();

@@ -3,7 +3,6 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
-#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlisttexts.h"
@@ -24,10 +23,10 @@ QString askSaveTarget(frmmain &form, const QString &initialName) {
 } // namespace
 
 bool WritePlaylist(frmmain &form, const QString &target) {
-    // A path in a playlist is the bytes of its file name, and Linux names files in UTF-8
-    // whatever the locale.
-    const Result<void> written =
-        savePlaylistFile(target, form.model().entries(), CodePage("UTF-8"));
+    WriteOptions options;
+    if (form.saveRelative())
+        options.relative = WriteOptions::Relative::Always;
+    const Result<void> written = savePlaylistFile(target, form.model().entries(), options);
     if (written.ok())
         return true;
     form.platform().messageBoxes->showMessage(&form, written.error(), AppTexts::title(),

@@ -115,7 +115,7 @@ Result<std::vector<ListedEntry>> readAsxEntries(const QString &text) {
         if (comment || name.isEmpty() || tag.startsWith(u'?'))
             continue;
         if (!inAsx && name != QLatin1String("asx"))
-            return Failure{PlaylistTexts::notAsx()};
+            return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
         inAsx = true;
         if (name == QLatin1String("entry")) {
             entry.emplace();
@@ -132,14 +132,14 @@ Result<std::vector<ListedEntry>> readAsxEntries(const QString &text) {
         }
     }
     if (!inAsx)
-        return Failure{PlaylistTexts::notAsx()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
     return entries;
 }
 
 Result<std::vector<ListedEntry>> readXspfEntries(const QString &text) {
     QXmlStreamReader xml(text);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("playlist"))
-        return Failure{PlaylistTexts::notXspf()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notXspf()};
     std::vector<ListedEntry> entries;
     std::optional<ListedEntry> track;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
@@ -161,6 +161,6 @@ Result<std::vector<ListedEntry>> readXspfEntries(const QString &text) {
             track->length = seconds(xml.readElementText().trimmed());
     }
     if (xml.hasError())
-        return Failure{PlaylistTexts::notXspf()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notXspf()};
     return entries;
 }

@@ -90,14 +90,20 @@ private Q_SLOTS:
             "vantrel-list：找不到文件夹“" + root + "/nowhere”，请检查位置！\n", 3);
         row("find: unknown extension", {"find", "music", "-o", "x.txt"}, "",
             "vantrel-list：无法保存“" + root +
-                "/x.txt”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。\n",
+                "/x.txt”：列表文件的扩展名必须是 .pls、.m3u、.ram、.m3u8、.xspf、.asx、.wax 或 "
+                ".wvx。\n",
             2);
-        row("convert: keeps titles, lengths, streams, missing and relative entries",
+        row("convert: keeps titles, lengths, streams, missing and relative entries, ../ too",
             {"convert", "lists/mixed.m3u", "lists/mixed.m3u8"}, "", "", 0, "lists/mixed.m3u8",
-            "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream + "\r\n" + song + "\r\n");
-        row("convert: --relative where the target's folder holds the file",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream +
+                "\r\n../music/a.mp3\r\n");
+        row("convert: --relative from another folder",
             {"convert", "lists/mixed.m3u", "music/mixed.ram", "--relative"}, "", "", 0,
-            "music/mixed.ram", "file://" + missing + "\r\n" + stream + "\r\na.mp3\r\n");
+            "music/mixed.ram", "../lists/gone/x.mp3\r\n" + stream + "\r\na.mp3\r\n");
+        row("convert: --absolute", {"convert", "lists/mixed.m3u", "lists/abs.m3u", "--absolute"},
+            "", "", 0, "lists/abs.m3u",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + missing + "\r\n" + stream + "\r\n" + song +
+                "\r\n");
         row("convert: not a playlist", {"convert", "lists/bad.pls", "x.m3u"}, "",
             "vantrel-list：“" + root + "/lists/bad.pls”：此文件不是有效的PLS文件！\n", 3);
         row("convert: a folder named like a list", {"convert", "lists/x.m3u", "x.pls"}, "",
@@ -105,11 +111,11 @@ private Q_SLOTS:
         row("check: lists the missing entries, changes nothing", {"check", "lists/mixed.m3u"},
             missing + "\n", "", 1, "lists/mixed.m3u", MixedList);
         row("check --remove", {"check", "lists/mixed.m3u", "--remove"}, missing + "\n", "", 0,
-            "lists/mixed.m3u", "#EXTM3U\r\n" + stream + "\r\n" + song + "\r\n");
+            "lists/mixed.m3u", "#EXTM3U\r\n" + stream + "\r\n../music/a.mp3\r\n");
         row("check --relocate", {"check", "lists/mixed.m3u", "--relocate", "other"}, "",
             "vantrel-list：找到了1个节目文件，还有0个找不到。\n", 0, "lists/mixed.m3u",
-            "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + root + "/other/gone/x.mp3\r\n" + stream +
-                "\r\n" + song + "\r\n");
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\n../other/gone/x.mp3\r\n" + stream +
+                "\r\n../music/a.mp3\r\n");
         row("show", {"show", "lists/mixed.m3u"},
             missing + "\tTitle one\t123\t0\n" + stream + "\t\t\t\n" + song + "\t\t\t1\n", "", 0);
         row("option without its value", {"check", "lists/mixed.m3u", "--relocate"}, "",

@@ -220,7 +220,9 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(Rows, rows);
         QFETCH(QByteArray, charset);
-        const Result<QByteArray> encoded = encodePlaylist(target, rows, CodePage(charset));
+        WriteOptions options;
+        options.codePage = CodePage(charset);
+        const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
         QTEST(encoded.error(), "error");
         QTEST(encoded.ok() ? encoded.value() : QByteArray(), "bytes");
     }
@@ -235,11 +237,12 @@ private Q_SLOTS:
                             const Entries &entries, const QString &error = {}) {
             QTest::newRow(name) << format << text << entries << error;
         };
-        row("pls: any case, lf, profile rules, beyond the count", PlaylistFormat::Pls,
-            "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
-            "FILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 4A\nFile3=\"q.mp3'\n"
-            "File4=#x; y=1.mp3\nFile5=x",
-            {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}});
+        row("pls: any case, lf, profile rules, every file past the count, in number order",
+            PlaylistFormat::Pls,
+            "\r\n \t\n[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
+            "File12=l.mp3\nFILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 1A\n"
+            "File3=\"q.mp3'\nFile4=#x; y=1.mp3\nFile05=x\nFile9=",
+            {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}, {"l.mp3"}});
         row("pls: missing keys skipped, later sections unread", PlaylistFormat::Pls,
             "[playlist]\nFile1=a.mp3\nNumberOfEntries=3\nFile3=c.mp3\n[other]\nFile2=b.mp3\n",
             {{"a.mp3"}, {"c.mp3"}});
@@ -277,10 +280,12 @@ private Q_SLOTS:
         const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
         const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
         row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
-        row("pls: blank first line", PlaylistFormat::Pls, "\r\n[playlist]\r\n", {}, notPls);
         row("pls: blanks around the header", PlaylistFormat::Pls, " [playlist]\t\r\n", {}, notPls);
-        row("pls: count above the table", PlaylistFormat::Pls,
-            "[playlist]\nNumberOfEntries=99999999999", {}, tooMany.arg("2147483647"));
+        QString manyFiles = "[playlist]\nNumberOfEntries=1\n";
+        for (int n = 1; n <= MaxRows + 2; ++n)
+            manyFiles += QString("File%1=a\n").arg(n);
+        row("pls: more files than the table holds", PlaylistFormat::Pls, manyFiles, {},
+            tooMany.arg("32768"));
         row("m3u: more than the table holds", PlaylistFormat::M3u,
             QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
         row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
@@ -398,6 +403,49 @@ private Q_SLOTS:
         const bool missing = std::any_of(rows.cbegin(), rows.cend(),
                                          [](const Row &row) { return row.kind == Kind::Missing; });
         QCOMPARE(w->fakes.messageBoxes->shown.size(), missing ? 2 : 0);
+    }
+
+    // A list on a stick names its music with "../": opened and saved elsewhere, each entry keeps
+    // naming the same file.
+    void relativeEntriesFollowTheList_data() {
+        QTest::addColumn<QByteArray>("entries");
+        QTest::addColumn<bool>("saveRelative");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QByteArray>("copyBytes");
+        const QByteArray w = m_work.toUtf8();
+        QTest::newRow("../ kept beside the list")
+            << QByteArray("../Music/a.mp3\r\n../Music/gone.mp3\r\n") << false << "Playlists/y.m3u"
+            << QByteArray("#EXTM3U\r\n../Music/a.mp3\r\n../Music/gone.mp3\r\n");
+        QTest::newRow("save as deeper")
+            << QByteArray("../Music/a.mp3\r\n") << false << "Other/deep/y.m3u"
+            << QByteArray("#EXTM3U\r\n../../Music/a.mp3\r\n");
+        QTest::newRow("save as into the music")
+            << QByteArray("../Music/a.mp3\r\n") << false << "Music/y.m3u"
+            << QByteArray("#EXTM3U\r\na.mp3\r\n");
+        QTest::newRow("absolute stays absolute") << w + "/Music/a.mp3\r\n"
+                                                 << false << "Playlists/y.m3u"
+                                                 << "#EXTM3U\r\n" + w + "/Music/a.mp3\r\n";
+        QTest::newRow("saved relative: every local file, not the root's nor streams")
+            << w + "/Music/a.mp3\r\n/nowhere/x.mp3\r\nhttp://r.example/a.mp3\r\n"
+            << true << "Playlists/y.m3u"
+            << QByteArray(
+                   "#EXTM3U\r\n../Music/a.mp3\r\n/nowhere/x.mp3\r\nhttp://r.example/a.mp3\r\n");
+    }
+
+    void relativeEntriesFollowTheList() {
+        QFETCH(QByteArray, entries);
+        QFETCH(bool, saveRelative);
+        QFETCH(QString, copy);
+        w->make("Music/a.mp3", "id3");
+        w->make("Other/deep/keep", "");
+        w->open(w->make("Playlists/x.m3u", "#EXTM3U\r\n" + entries));
+        QCOMPARE(rows().value(0).path, at("Music/a.mp3"));
+        w->item("munfilerelative")->setChecked(saveRelative);
+        saveAs(copy);
+        QTEST(w->read(copy), "copyBytes");
+        // The choice is remembered for the next run.
+        auto &settings = static_cast<FakeSettings &>(*w->fakes.platform.settings);
+        QCOMPARE(settings.values.value("save/relativePaths").toBool(), saveRelative);
     }
 
     void openNamesTheFirstMissingEntries() {
