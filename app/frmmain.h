@@ -56,6 +56,9 @@ public:
     // it replaces them. Set by the table's own change notifications, so every command that
     // changes rows sets it without knowing of it.
     bool edited = false;
+    // How long, in milliseconds, a command that walks folders runs before it shows its progress
+    // and lets the user stop it.
+    int progressDelay = 300;
 
     PlaylistView *ListView1 = nullptr;
     QStatusBar *sb = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playlist/playlistentry.h"
+#include "playlist/relocation.h"
 
 #include <QSet>
 #include <QStringList>
@@ -18,6 +19,10 @@ struct DroppedEntries {
     QString failure;
     // The drop holds more new rows than there is room for; the walk stopped there.
     bool overflow = false;
+    // carryOn stopped the walk; rows holds what it had collected.
+    bool stopped = false;
 };
 
-DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room);
+// carryOn is asked after each file a dropped folder holds.
+DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room,
+                                     const CarryOn &carryOn = {});

@@ -67,6 +67,10 @@ QString withSkippedNames(const QString &endMessage, int skipped) {
     return endMessage + QLatin1Char('\n') + skippedNames(skipped);
 }
 
+QString collectingDrop(int examined) {
+    return QStringLiteral("正在读取拖入的文件夹：已查看%1个文件…").arg(examined);
+}
+
 QString noFolder(const QString &location) {
     return QStringLiteral("找不到文件夹“%1”，请检查位置！").arg(PlaylistTexts::shortened(location));
 }

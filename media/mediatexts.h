@@ -29,6 +29,8 @@ QString listFull();
 QString skippedNames(int skipped);
 // The end message, and on its second line the skipped names' count when there were any.
 QString withSkippedNames(const QString &endMessage, int skipped);
+// While a dropped folder is read.
+QString collectingDrop(int examined);
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);
 

@@ -146,4 +146,12 @@ QString relocated(int found, int stillMissing) {
     return QStringLiteral("找到了%1个节目文件，还有%2个找不到。").arg(found).arg(stillMissing);
 }
 
+QString relocating(int examined) {
+    return QStringLiteral("正在查找找不到的节目文件：已查看%1个文件…").arg(examined);
+}
+
+QString relocationStopped(int found, int stillMissing) {
+    return QStringLiteral("查找已停止。") + relocated(found, stillMissing);
+}
+
 } // namespace PlaylistTexts

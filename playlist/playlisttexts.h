@@ -47,5 +47,8 @@ QString lengthTip(int seconds);
 // Repairing a list.
 QString nothingMissing();
 QString relocated(int found, int stillMissing);
+// While relocation walks a tree, and when it was stopped.
+QString relocating(int examined);
+QString relocationStopped(int found, int stillMissing);
 
 } // namespace PlaylistTexts

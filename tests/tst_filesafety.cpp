@@ -1,5 +1,8 @@
+#include "app/frmprogress.h"
 #include "playlistwindow.h"
 #include "smalldisk.h"
+
+#include <QPushButton>
 
 #include <QStringEncoder>
 
@@ -113,6 +116,62 @@ private Q_SLOTS:
         w->open(w->make(name, QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(text)));
         QVERIFY(w->messages().isEmpty());
         QCOMPARE(w->names(), QStringList{u"歌.mp3"_s});
+    }
+
+    // Relocation over a large tree and a drop of a large folder show their progress and stop
+    // on 停止: relocation keeps what it found, a stopped drop adds nothing.
+    void longWalksCanBeStopped_data() {
+        QTest::addColumn<bool>("relocate");
+        QTest::addColumn<bool>("stop");
+        // The rows' paths, under the tree where they are in it.
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("relocation to its end")
+            << true << false << QStringList{u"f1.mp3"_s, u"sub/f9.mp3"_s}
+            << u"找到了2个节目文件，还有0个找不到。"_s;
+        QTest::newRow("relocation stopped")
+            << true << true << QStringList{u"f1.mp3"_s, u"/gone/sub/f9.mp3"_s}
+            << u"查找已停止。找到了1个节目文件，还有1个找不到。"_s;
+        QTest::newRow("drop to its end") << false << false
+                                         << QStringList{u"f1.mp3"_s, u"sub/a.mp3"_s, u"sub/b.mp3"_s,
+                                                        u"sub/c.mp3"_s, u"sub/f9.mp3"_s}
+                                         << QString();
+        QTest::newRow("drop stopped") << false << true << QStringList() << QString();
+    }
+
+    void longWalksCanBeStopped() {
+        QFETCH(bool, relocate);
+        QFETCH(bool, stop);
+        for (const char *name : {"tree/f1.mp3", "tree/sub/a.mp3", "tree/sub/b.mp3",
+                                 "tree/sub/c.mp3", "tree/sub/f9.mp3"})
+            w->make(QString::fromUtf8(name));
+        w->form.progressDelay = 0;
+        FakeEventPump &pump = *w->fakes.eventPump;
+        // The tree's own file comes first, so a stop at the first pass has seen it alone.
+        pump.actions[1] = [&] {
+            auto *box = w->form.findChild<frmProgress *>();
+            QVERIFY(box && box->isVisible() && box->windowModality() == Qt::WindowModal);
+            QCOMPARE(box->lblProgress->text(), relocate
+                                                   ? u"正在查找找不到的节目文件：已查看1个文件…"_s
+                                                   : u"正在读取拖入的文件夹：已查看1个文件…"_s);
+            if (stop)
+                box->cmdStop->click();
+        };
+        if (relocate) {
+            w->open(w->make(u"l.m3u"_s, "/gone/f1.mp3\n/gone/sub/f9.mp3\n"));
+            w->fakes.folderPicker->answers = {w->dir.filePath(u"tree"_s)};
+            w->item("muneditrelocate")->trigger();
+        } else {
+            w->dropFiles({u"tree"_s}, -1);
+        }
+        QStringList paths;
+        const QString tree = w->dir.filePath(u"tree/"_s);
+        for (const PlaylistEntry &row : w->form.model().entries())
+            paths << (row.path.startsWith(tree) ? row.path.mid(tree.size()) : row.path);
+        QTEST(paths, "paths");
+        QTEST(w->messages().value(relocate ? 1 : 0), "message");
+        QCOMPARE(pump.pumps, stop ? 1 : 5);
+        QVERIFY(!pump.busy && !w->form.findChild<frmProgress *>());
     }
 
     void messagesQuoteLongPathsShortened() {
