@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -31,12 +32,14 @@ namespace {
 constexpr int ClientWidth = 624;
 constexpr int ClientHeight = 357;
 constexpr int StatusBarHeight = 21;
-constexpr QRect TableGeometry(0, 0, 593, 337);
-constexpr QRect ToolbarGeometry(596, 0, 28, 337);
+// The toolbar column's width, and the gap between it and the table.
+constexpr int ToolbarWidth = 28;
+constexpr int ToolbarGap = 3;
 constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
 
 const QString SaveRelativeKey = QStringLiteral("save/relativePaths");
+const QString GeometryKey = QStringLiteral("window/geometry");
 
 // The platform's keys for a standard command, or the usual one where the platform has none.
 QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence &usual) {
@@ -56,7 +59,9 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createMenus();
     createToolbar();
     trackEdits();
-    resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+    // The described size is the first run's; after that the window opens as it was left.
+    if (!restoreGeometry(m_platform.settings->value(GeometryKey).toByteArray()))
+        resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
     listname = AppTexts::newListName();
@@ -116,6 +121,7 @@ void frmmain::closeEvent(QCloseEvent *event) {
         return;
     }
     event->accept();
+    m_platform.settings->setValue(GeometryKey, saveGeometry());
     // The search dialog and the About box have no owner; the program ends with this window.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
@@ -127,10 +133,14 @@ void frmmain::closeEvent(QCloseEvent *event) {
 void frmmain::createTable() {
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    // The table takes all the room the window has; the toolbar column stays at its right edge.
+    auto *layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ToolbarGap);
 
     m_model = new PlaylistModel(this);
     ListView1 = new PlaylistView(m_model, *m_platform.settings, client);
-    ListView1->setGeometry(TableGeometry);
+    layout->addWidget(ListView1, 1);
 
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         sortRows(*this, column, ListView1->header()->sortIndicatorOrder());
@@ -184,9 +194,13 @@ void frmmain::createMenus() {
     munedit->setObjectName(QStringLiteral("munedit"));
     QAction *muneditundo = addItem(munedit, "muneditundo", QStringLiteral("撤销"),
                                    standardKeys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
-    QAction *muneditredo =
-        addItem(munedit, "muneditredo", QStringLiteral("重做"),
-                standardKeys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Both usual redo keys on every desktop: each desktop names only one of them.
+    QList<QKeySequence> redoKeys{Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(keys))
+            redoKeys << keys;
+    }
+    QAction *muneditredo = addItem(munedit, "muneditredo", QStringLiteral("重做"), redoKeys);
     addSeparator(munedit, "z");
     QAction *muneditadd = addItem(munedit, "muneditadd", QStringLiteral("加入"));
     muneditdelete = addItem(munedit, "muneditdelete", QStringLiteral("删除"),
@@ -257,7 +271,8 @@ void frmmain::createToolbar() {
     m_toolbar = new ToolbarColumn({item("munfilenew"), item("munfileopen"), item("munfilesave"),
                                    item("muneditadd"), muneditdelete, muneditgoon, muneditgodown},
                                   centralWidget());
-    m_toolbar->setGeometry(ToolbarGeometry);
+    m_toolbar->setFixedWidth(ToolbarWidth);
+    centralWidget()->layout()->addWidget(m_toolbar);
 }
 
 void frmmain::trackEdits() {

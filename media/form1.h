@@ -12,7 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WildcardPattern;
+class PatternSet;
 class frmmain;
 
 // The media search dialog: walks a folder, and on request its subfolders, and appends every
@@ -61,8 +61,11 @@ private:
     void start(const QString &folder);
     void stop();
     void setInputsEnabled(bool enabled);
-    void ScanFolder(const QString &folder, const WildcardPattern &pattern);
-    bool examine(const QString &folder, const QString &name, const WildcardPattern &pattern);
+    void ScanFolder(const QString &folder, const PatternSet &patterns);
+    bool examine(const QString &folder, const QString &name, const PatternSet &patterns);
+    // The folder and the patterns of a scan, offered by the two fields from then on.
+    void remember(const QString &folder, const QString &patterns);
+    void offerRemembered();
     bool addFind(const QString &path);
 
     frmmain &m_main;

@@ -444,8 +444,7 @@ private Q_SLOTS:
         saveAs(copy);
         QTEST(w->read(copy), "copyBytes");
         // The choice is remembered for the next run.
-        auto &settings = static_cast<FakeSettings &>(*w->fakes.platform.settings);
-        QCOMPARE(settings.values.value("save/relativePaths").toBool(), saveRelative);
+        QCOMPARE(w->fakes.settings->values.value("save/relativePaths").toBool(), saveRelative);
     }
 
     void openNamesTheFirstMissingEntries() {

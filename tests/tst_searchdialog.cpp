@@ -3,8 +3,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 
 #include <filesystem>
 
@@ -119,6 +121,19 @@ void tst_SearchDialog::dialogAroundScans() {
     d->Command1->click();
     QCOMPARE(f.rows(), QStringList{u"3.mp3"_s});
     QVERIFY(f.countText() == f.count(1) && d->Label4->text() == f.foundText(3));
+    // The folder and the patterns of each scan are offered from then on, newest first; a
+    // refused Start takes the last result away.
+    const auto offered = [](const QCompleter *completer) {
+        return static_cast<QStringListModel *>(completer->model())->stringList();
+    };
+    d->Combo1->setEditText(u"*.ogg;*.flac"_s);
+    d->Command1->click();
+    QCOMPARE(offered(d->Combo1->completer()), QStringList({u"*.ogg;*.flac"_s, u"*.mp3"_s}));
+    d->Text1->setText(u"/missing/"_s);
+    d->Command1->click();
+    QCOMPARE(f.fakes.messageBoxes->shown.size(), 1);
+    QVERIFY(d->Label3->text().isEmpty() && d->Label4->text().isEmpty());
+    d->Text1->setText(f.scan.path() + u'/');
 
     // Opening it again changes nothing but the focus; closed, it is made anew at once, even
     // while the closed one waits to be deleted. Escape works as the close button.
@@ -128,6 +143,8 @@ void tst_SearchDialog::dialogAroundScans() {
     d->Command2->click();
     QPointer<Form1> again = f.open();
     QTRY_VERIFY(f.dialog.isNull() && again && again->Text1->text().isEmpty());
+    QCOMPARE(offered(again->Text1->completer()), QStringList{f.scan.path() + u'/'});
+    QCOMPARE(again->Combo1->currentText(), u"*.mp3"_s);
     QTest::keyClick(again, Qt::Key_Escape);
     QVERIFY(!again->isVisible());
 }
@@ -150,6 +167,14 @@ void tst_SearchDialog::scan_data() {
         << Scan{None, {"a.mp3", "b"}, "", "   ", {}, 2, done};
     QTest::newRow("invalid pattern")
         << Scan{None, {"a.mp3", "s/c.mp3"}, "", "[a-c.mp3", {}, 0, done};
+    QTest::newRow("several patterns, one of them invalid")
+        << Scan{None,
+                {"a.mp3", "b.OGG", "c.flac", "d.txt"},
+                "",
+                " *.ogg;*.flac ; [x;;",
+                {"b.OGG", "c.flac"},
+                4,
+                done};
     QTest::newRow("hidden, links, no loop") << Scan{
         Links, {".f/.h.mp3", "s/歌.mp3"}, "", mp3, {"x.mp3", ".f/.h.mp3", "s/歌.mp3"}, 3, done};
     // A file and a folder in the top folder and a file in s: each skipped alone.
