@@ -3,6 +3,7 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "media/mediatexts.h"
 #include "platform/platform.h"
 #include "playlist/exporttexts.h"
 #include "playlist/listexport.h"
@@ -117,7 +118,13 @@ void frmExport::startOrStop() {
 
 void frmExport::start() {
     EventPump &eventPump = *m_main.platform().eventPump;
-    const QString folder = QDir::cleanPath(QFileInfo(Text1->text()).absoluteFilePath());
+    // The program's own working folder means nothing to the user: only a whole path is taken.
+    if (!QDir::isAbsolutePath(Text1->text())) {
+        m_main.platform().messageBoxes->showMessage(this, MediaTexts::noFolder(Text1->text()),
+                                                    AppTexts::title(), MessageIcon::Warning);
+        return;
+    }
+    const QString folder = QDir::cleanPath(Text1->text());
     const QString listName = m_main.listname == AppTexts::newListName()
                                  ? QString()
                                  : QFileInfo(m_main.listname).fileName();

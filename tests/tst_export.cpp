@@ -76,6 +76,7 @@ class tst_Export : public QObject {
 private Q_SLOTS:
     void exportFolder_data();
     void exportFolder();
+    void refusesAFolderThatIsNoWholePath();
     void stop_data();
     void stop();
     void fullDisk();
@@ -141,6 +142,15 @@ void tst_Export::exportFolder_data() {
                    {"x.xspf", xspf}},
                   u"导出完成！复制了1个文件，1个文件已在文件夹中，没有再复制。\n列表已写入“OUT/"
                   "x.xspf”，数据已全部写入磁盘。"_s};
+    QTest::newRow("a list of a format Vantrel cannot write goes as .m3u8")
+        << Export{{u"b/two.ogg"_s},
+                  u"radio.php"_s,
+                  false,
+                  false,
+                  {},
+                  1,
+                  {{"two.ogg", "b/two.ogg"}, {"radio.m3u8", "#EXTM3U\r\ntwo.ogg\r\n"}},
+                  u"导出完成！复制了1个文件。\n列表已写入“OUT/radio.m3u8”，数据已全部写入磁盘。"_s};
     const QStringList illegal{"x/a:b?.mp3",        "x/a_b_.mp3", "x/CON.mp3",
                               "x/Song.mp3",        "x/song.mp3", "X/#1 %41 100%.mp3",
                               "x/back\\slash.mp3", "y/end. .",   "y/..."};
@@ -193,6 +203,18 @@ void tst_Export::exportFolder() {
     QCOMPARE(f.messages(), run.message.isEmpty() ? QStringList() : QStringList{run.message});
     QCOMPARE(f.files(), run.after);
     QVERIFY(!f.fakes.eventPump->busy && f.control<QPushButton>("Command2")->isEnabled());
+}
+
+// The program's working folder means nothing to the user: nothing is made there.
+void tst_Export::refusesAFolderThatIsNoWholePath() {
+    Fixture f(Mixed, u"新列表"_s);
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(f.dir.path()));
+    f.out = u"out"_s;
+    f.start();
+    QDir::setCurrent(current);
+    QCOMPARE(f.messages(), QStringList{u"找不到文件夹“out”，请检查位置！"_s});
+    QVERIFY(!f.dir.exists(u"out"_s) && f.fakes.eventPump->busyShown == 0);
 }
 
 void tst_Export::stop_data() {
