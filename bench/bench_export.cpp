@@ -2,6 +2,8 @@
 // each into a fresh folder on the same file system, in the same run. The export flushes its file
 // system before it is done, so cp -r is also timed with sync -f after it; and a copy that syncs
 // every file on its own shows what fsync per file would cost instead of one syncfs.
+//
+//   bench_export [FOLDER]   works in a new folder inside FOLDER (a stick's, say), else in /tmp
 
 #include "playlist/listexport.h"
 
@@ -61,7 +63,8 @@ bool copySyncingEach(const std::vector<PlaylistEntry> &rows, const QString &sour
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
+    const QString under = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    QTemporaryDir dir(under + QStringLiteral("/bench_export-XXXXXX"));
     const QString source = dir.filePath(QStringLiteral("music"));
     std::vector<PlaylistEntry> rows;
     qint64 bytes = 0;
