@@ -11,6 +11,7 @@
 #include "media/dropfiles.h"
 #include "media/form1.h"
 #include "platform/platform.h"
+#include "playlist/frmexport.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/opencommand.h"
 #include "playlist/repaircommands.h"
@@ -183,6 +184,7 @@ void frmmain::createMenus() {
     QAction *munfilesaveas =
         addItem(munfile, "munfilesaveas", QStringLiteral("另存为"),
                 standardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *munfileexport = addItem(munfile, "munfileexport", QStringLiteral("导出到文件夹…"));
     munfilerelative = addItem(munfile, "munfilerelative", QStringLiteral("保存为相对路径"));
     munfilerelative->setCheckable(true);
     munfilerelative->setChecked(m_platform.settings->value(SaveRelativeKey).toBool());
@@ -237,6 +239,7 @@ void frmmain::createMenus() {
     connect(munfileopen, &QAction::triggered, this, [this] { openList(*this); });
     connect(munfilesave, &QAction::triggered, this, [this] { saveList(*this); });
     connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
+    connect(munfileexport, &QAction::triggered, this, [this] { frmExport::openFor(*this); });
     connect(munfilerelative, &QAction::toggled, this,
             [this](bool on) { m_platform.settings->setValue(SaveRelativeKey, on); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });

@@ -17,6 +17,7 @@ QString toolHelp() {
                           "  convert  把列表转换成另一种格式\n"
                           "  check    列出列表中找不到的节目文件，可重新定位或删除它们\n"
                           "  show     显示列表的各项\n"
+                          "  export   把列表和其中的节目文件一起复制到文件夹（例如U盘）\n"
                           "\n"
                           "选项：\n"
                           "  -h, --help     显示本帮助后退出\n"
@@ -28,7 +29,7 @@ QString toolHelp() {
                           "用 vantrel-list 命令 --help 查看各命令的用法。\n"
                           "\n"
                           "退出状态：0 成功；1 check 之后仍有找不到的节目文件；2 用法不对；\n"
-                          "3 输入无法读取或无效；4 写入失败。\n")
+                          "3 输入无法读取或无效；4 写入失败；130 被 Ctrl-C 停止。\n")
         .arg(extensionList());
 }
 
@@ -93,6 +94,27 @@ QString showHelp() {
         "  -h, --help  显示本帮助后退出\n");
 }
 
+QString exportHelp() {
+    return QStringLiteral(
+        "用法：vantrel-list export 列表 文件夹 [--flat] [--windows]\n"
+        "像“导出到文件夹…”一样，把列表和其中存在的节目文件一起复制到文件夹（例如U盘）。\n"
+        "列表以原来的文件名（新列表为 playlist.m3u8）写在文件夹中，各项都写相对路径，\n"
+        "整个文件夹移到别处或别的电脑上也能播放。\n"
+        "\n"
+        "  --flat      所有文件都放在文件夹中，按列表顺序命名为“001 名称”“002 名称”……，\n"
+        "              适合按文件名播放的车载播放器；不给时保留各文件共同的文件夹以下的结构\n"
+        "  --windows   路径用 \\ 分隔，.m3u、.pls 和 .ram 列表用 GBK 编码，供 Windows 上的\n"
+        "              播放器使用；GBK 不能表示的名称使导出在复制前失败\n"
+        "  -h, --help  显示本帮助后退出\n"
+        "\n"
+        "网络地址原样保留；找不到的文件不导出，结束时说明个数。文件名改成 FAT32、exFAT\n"
+        "和 NTFS 都能用的名称：\\ : * ? \" < > | # 和控制字符改为 _，去掉末尾的点和空格。\n"
+        "文件夹中已有内容相同的文件时不再复制，中断的导出可以再运行一次接着做；同名而内容\n"
+        "不同的文件不会被覆盖，新文件名后加“ (2)”。结束前数据都写入磁盘，之后即可拔出U盘。\n"
+        "在终端上运行时，标准错误上显示进度。Ctrl-C 停止导出：已复制的文件保留，不写列表，\n"
+        "退出状态为 130。磁盘已满或写入失败时不写列表，退出状态为 4。\n");
+}
+
 QString versionReply() {
     return QStringLiteral("vantrel-list ") + Version::text() + QLatin1Char('\n');
 }
@@ -110,7 +132,7 @@ QString usageError(const QString &command, const QString &problem) {
 }
 
 QString noCommand() {
-    return QStringLiteral("缺少命令（find、convert、check 或 show）。");
+    return QStringLiteral("缺少命令（find、convert、check、show 或 export）。");
 }
 
 QString unknownCommand(const QString &name) {
@@ -155,6 +177,10 @@ QString tooManyFinds(const QString &folder, int maximum) {
 
 QString progress(int examined, int found) {
     return QStringLiteral("已查看%1个文件，").arg(examined) + MediaTexts::foundCount(found);
+}
+
+QString exportProgress(int done, int total) {
+    return QStringLiteral("正在复制第%1个文件，共%2个").arg(done + 1).arg(total);
 }
 
 QString outputFailed(const QString &reason) {

@@ -12,6 +12,7 @@ QString findHelp();
 QString convertHelp();
 QString checkHelp();
 QString showHelp();
+QString exportHelp();
 QString versionReply();
 
 // One message on standard error: the tool's name, then the message.
@@ -36,6 +37,8 @@ QString invalidPattern(const QString &pattern);
 // find: what a list cannot hold, and the count shown while it runs on a terminal.
 QString tooManyFinds(const QString &folder, int maximum);
 QString progress(int examined, int found);
+// export: the count shown while it runs on a terminal.
+QString exportProgress(int done, int total);
 
 // Standard output could not take what the tool wrote.
 QString outputFailed(const QString &reason);

@@ -14,10 +14,9 @@ using Command = int (*)(const QStringList &arguments);
 
 Command commandNamed(const QString &word) {
     const std::pair<QLatin1String, Command> commands[] = {
-        {QLatin1String("find"), findCommand},
-        {QLatin1String("convert"), convertCommand},
-        {QLatin1String("check"), checkCommand},
-        {QLatin1String("show"), showCommand},
+        {QLatin1String("find"), findCommand},     {QLatin1String("convert"), convertCommand},
+        {QLatin1String("check"), checkCommand},   {QLatin1String("show"), showCommand},
+        {QLatin1String("export"), exportCommand},
     };
     for (const auto &[name, command] : commands) {
         if (word == name)

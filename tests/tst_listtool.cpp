@@ -56,8 +56,14 @@ private Q_SLOTS:
             QVERIFY(QFile(at(file)).open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(at(u"music/sub"_s), at(u"music/link"_s)));
         QVERIFY(::close(::open(undecodable().constData(), O_CREAT, 0644)) == 0);
-        for (const auto &[name, bytes] : {std::pair{u"lists/mixed.m3u"_s, MixedList},
-                                          std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")}}) {
+        QVERIFY(QFile(at(u"other/🎵.mp3"_s)).open(QIODevice::WriteOnly));
+        for (const auto &[name, bytes] :
+             {std::pair{u"lists/mixed.m3u"_s, MixedList},
+              std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")},
+              std::pair{u"lists/car.m3u"_s,
+                        QByteArray("../music/sub/c.mp3\n../music/a.mp3\n"
+                                   "http://radio.example/stream\n../gone.mp3\n")},
+              std::pair{u"lists/emoji.m3u"_s, QByteArray("../other/🎵.mp3\n")}}) {
             QFile list(at(name));
             QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
         }
@@ -118,6 +124,22 @@ private Q_SLOTS:
                 "\r\n../music/a.mp3\r\n");
         row("show", {"show", "lists/mixed.m3u"},
             missing + "\tTitle one\t123\t0\n" + stream + "\t\t\t\n" + song + "\t\t\t1\n", "", 0);
+        const QByteArray exported = "\n有1个找不到的节目文件没有导出。\n";
+        row("export: the folders below the common one, Windows form",
+            {"export", "lists/car.m3u", "out", "--windows"}, "",
+            "vantrel-list：导出完成！复制了2个文件。\n列表已写入“" + root +
+                "/out/car.m3u”，数据已全部写入磁盘。" + exported,
+            0, "out/car.m3u", "#EXTM3U\r\nsub\\c.mp3\r\na.mp3\r\n" + stream + "\r\n");
+        row("export --flat", {"export", "lists/car.m3u", "out", "--flat"}, "",
+            "vantrel-list：导出完成！复制了2个文件。\n列表已写入“" + root +
+                "/out/car.m3u”，数据已全部写入磁盘。" + exported,
+            0, "out/car.m3u", "#EXTM3U\r\n001 c.mp3\r\n002 a.mp3\r\n" + stream + "\r\n");
+        row("export --windows: a name that GBK cannot hold",
+            {"export", "lists/emoji.m3u", "out", "--windows"}, "",
+            "vantrel-list：无法按 Windows 形式导出：“🎵.mp3”中有 GBK 编码不能表示的字符，而 "
+            "Windows 形式的 .m3u、.pls 和 .ram 列表用 GBK 编码。请把列表另存为 .m3u8 后再导出，"
+            "或不用 Windows 形式。没有复制任何文件。\n",
+            4);
         row("option without its value", {"check", "lists/mixed.m3u", "--relocate"}, "",
             "vantrel-list check：选项“--relocate”后面缺少值。\n"
             "用 vantrel-list check --help 查看用法。\n",
