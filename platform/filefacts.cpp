@@ -31,3 +31,8 @@ std::optional<FileFacts> FileFacts::of(const QString &path) {
         facts.created = localTime(status.stx_mtime);
     return facts;
 }
+
+bool FileFacts::exists(const QString &path) {
+    struct statx status {};
+    return statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_TYPE, &status) == 0;
+}

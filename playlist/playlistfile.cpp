@@ -7,6 +7,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/windowspath.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,6 +38,23 @@ bool isAddress(const QString &location) {
     static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+://"),
                                            QRegularExpression::CaseInsensitiveOption);
     return location.contains(QLatin1String("://")) && scheme.match(location).hasMatch();
+}
+
+// A Windows path kept as written is the one local path not from the root: it names no file
+// here, and looking it up would search the program's current folder.
+std::optional<PlaylistEntry> localEntry(const QString &path, FileQuery &query) {
+    return path.startsWith(u'/') ? query.localEntryFor(path) : std::nullopt;
+}
+
+// Whether the entry's path, read as a Windows path, took another place.
+bool takeWindowsLocation(ResolvedEntry &resolved, const QDir &listFolder) {
+    std::optional<WindowsLocation> windows = windowsLocation(resolved.path, listFolder);
+    if (!windows)
+        return false;
+    resolved.path = std::move(windows->path);
+    resolved.address = windows->address;
+    resolved.relative = windows->relative;
+    return true;
 }
 
 Result<QByteArray> readPlaylistBytes(const QString &path) {
@@ -97,7 +115,7 @@ ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
         resolved.path = *local;
     else if (isAddress(entry.location))
         resolved.address = true;
-    if (!resolved.address) {
+    if (!resolved.address && !takeWindowsLocation(resolved, listFolder)) {
         // Relative entries were relative to the playlist's folder wherever it was made.
         resolved.relative = QDir::isRelativePath(resolved.path);
         resolved.path = QDir::cleanPath(
@@ -114,10 +132,10 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
             row.name = entry.path;
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Address;
-    } else if (std::optional<PlaylistEntry> local = query.localEntryFor(entry.path)) {
+    } else if (std::optional<PlaylistEntry> local = localEntry(entry.path, query)) {
         row = std::move(*local);
     } else {
-        row.name = QFileInfo(entry.path).fileName();
+        row.name = localFileName(entry.path);
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Missing;
     }

@@ -29,7 +29,8 @@ struct ResolvedEntry {
 };
 
 // file:// URIs (with or without "localhost") name local paths, percent-escapes decoded; any
-// other "scheme://" is an address; a path is taken relative to the playlist's folder.
+// other "scheme://" is an address; a path is taken relative to the playlist's folder; a Windows
+// path that names nothing as written is read as Windows reads it (windowsLocation).
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder);
 
 // The row of one resolved entry: a file's row as Add builds it, a folder's row, a missing
