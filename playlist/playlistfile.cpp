@@ -110,7 +110,8 @@ std::vector<PlaylistEntry> rowsFor(const std::vector<ListedEntry> &entries,
 } // namespace
 
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
-    ResolvedEntry resolved{entry.location, false, false, entry.title, entry.length};
+    ResolvedEntry resolved{entry.location, false,        false,
+                           entry.title,    entry.length, entry.directives};
     if (std::optional<QString> local = fileUriPath(entry.location))
         resolved.path = *local;
     else if (isAddress(entry.location))
@@ -142,6 +143,7 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
     row.title = entry.title;
     row.length = entry.length;
     row.relative = entry.relative;
+    row.directives = entry.directives;
     return row;
 }
 
@@ -162,8 +164,8 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
     LoadedPlaylist loaded;
     loaded.rows = rowsFor(entries.value(), QFileInfo(path).absolutePath());
     for (PlaylistEntry &row : loaded.rows) {
-        // ASX gives every entry a title, the file's name where it has none of its own.
-        if (format->format == PlaylistFormat::Asx && row.title == row.name)
+        // Vantrel's own ASX gives a row without a title its file's name; any other title is kept.
+        if (format->format == PlaylistFormat::Asx && row.isLocal() && row.title == row.name)
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
             loaded.firstMissing << row.path;

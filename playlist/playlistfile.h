@@ -26,6 +26,7 @@ struct ResolvedEntry {
     bool relative = false;
     QString title;
     int length = -1;
+    QStringList directives{};
 };
 
 // file:// URIs (with or without "localhost") name local paths, percent-escapes decoded; any

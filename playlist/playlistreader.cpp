@@ -14,10 +14,23 @@
 
 namespace {
 
+// The comma before an "#EXTINF" title: the first outside double quotes, since attribute values
+// (tvg-name="News, Live") may hold commas; with a quote left open, the first of all.
+qsizetype titleComma(QStringView info) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        if (info[i] == u'"')
+            quoted = !quoted;
+        else if (info[i] == u',' && !quoted)
+            return i;
+    }
+    return info.indexOf(u',');
+}
+
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
     static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
-    const qsizetype comma = info.indexOf(QLatin1Char(','));
+    const qsizetype comma = titleComma(info);
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;
     const int length = match.hasMatch() ? match.captured(1).toInt(&ok) : -1;
@@ -48,13 +61,30 @@ void keep(NumberedValues &values, int number, QStringView value) {
         values.emplace(number, value.trimmed());
 }
 
+// The first line of text that is not blank, found without splitting the whole text.
+QStringView firstLine(QStringView text) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QStringView line = text.mid(start, end - start);
+        if (!line.trimmed().isEmpty())
+            return line;
+        start = end + 1;
+    }
+    return {};
+}
+
 // Whether the first line of text that is not blank is the header, as written (any case).
 bool startsWithHeader(QStringView text, QLatin1String header) {
-    for (const QStringView line : splitLines(text)) {
-        if (!line.trimmed().isEmpty())
-            return ProfileFile::sameName(line, header);
-    }
-    return false;
+    return ProfileFile::sameName(firstLine(text), header);
+}
+
+// An M3U line of another "#EXT" kind than the header and "#EXTINF", kept with its entry.
+bool isDirective(QStringView line) {
+    return line.startsWith(QLatin1String("#EXT"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTINF"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -100,6 +130,8 @@ Result<std::vector<ListedEntry>> readM3uEntries(const QString &text) {
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(extinf, Qt::CaseInsensitive))
             readExtinf(trimmed.mid(extinf.size()), next);
+        else if (isDirective(trimmed))
+            next.directives << trimmed.toString();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
             continue;
         next.location = trimmed.toString();
@@ -112,7 +144,10 @@ Result<std::vector<ListedEntry>> readRamEntries(const QString &text) {
     std::vector<ListedEntry> entries;
     for (const QStringView line : splitLines(text)) {
         const QStringView location = line.trimmed();
-        if (!location.isEmpty())
+        // RealPlayer stops at this line; what follows is often notes.
+        if (location == QLatin1String("--stop--"))
+            break;
+        if (!location.isEmpty() && !location.startsWith(u'#'))
             entries.push_back({location.toString()});
     }
     return entries;

@@ -25,9 +25,10 @@ Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, cons
 // TitleN and LengthN, in the order of N; NumberOfEntries is not needed.
 Result<std::vector<ListedEntry>> readPlsEntries(const QString &text);
 // M3U: every line that is not empty and does not start with "#", with the length and title of
-// an "#EXTINF:" line before it.
+// an "#EXTINF:" line before it (the title after the first comma outside double quotes) and the
+// other "#EXT" lines before it but the header.
 Result<std::vector<ListedEntry>> readM3uEntries(const QString &text);
-// RAM: every line that is not empty.
+// RAM: every line that is not empty and does not start with "#", up to a line "--stop--".
 Result<std::vector<ListedEntry>> readRamEntries(const QString &text);
 // "[Reference]", then every RefN in the order of N.
 Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text);

@@ -19,7 +19,8 @@ struct Row {
     QString path, title{};
     int length = -1;
     bool relative = false;
-    auto tied() const { return std::tie(kind, path, title, length, relative); }
+    QStringList directives{};
+    auto tied() const { return std::tie(kind, path, title, length, relative, directives); }
     bool operator==(const Row &other) const { return tied() == other.tied(); }
 };
 char *toString(const Row &r) {
@@ -103,7 +104,7 @@ class TestPlaylistFile : public QObject {
     QList<Row> rows() const {
         QList<Row> result;
         for (const PlaylistEntry &e : w->form.model().entries())
-            result << Row{e.kind, e.path, e.title, e.length, e.relative};
+            result << Row{e.kind, e.path, e.title, e.length, e.relative, e.directives};
         return result;
     }
     State state() const {
@@ -277,6 +278,15 @@ private Q_SLOTS:
             {{"file:///m/%E6%AD%8C.mp3", "歌", 62},
              {"sub/my song.mp3"},
              {"http://r.example/?a=1&b=2"}});
+        QString asx = "<asx>";
+        Entries timed;
+        const QStringList durations{"01:00:01.01", "02m25s", "24.59", "61", "2:05", "1:2:3.9", "x"};
+        for (const int seconds : {3601, 145, 1499, 61, 125, 3723, -1}) {
+            const QString value = durations[timed.size()];
+            asx += "<entry><duration value='" + value + "'/><ref href='" + value + "'/></entry>";
+            timed << ListedEntry{value, {}, seconds};
+        }
+        row("asx: durations, fractions dropped", PlaylistFormat::Asx, asx + "</asx>", timed);
         const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
         const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
         row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
@@ -321,21 +331,25 @@ private Q_SLOTS:
         };
         const QByteArray w = m_work.toUtf8();
 
-        const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\nhttp://radio.example/live?a=1\r\n"
-                               "album\r\n" +
+        const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\n#EXTINF:-1,Live\r\n#EXTVLCOPT:a\r\n"
+                               "http://radio.example/live?a=1\r\n#EXTGRP:x\r\nalbum\r\n" +
                                w + "/b.mp3\r\n";
-        row("m3u: a missing file, a stream, a folder", "l.m3u", m3u,
+        row("m3u: a missing file, a stream titled after quoted attributes, #EXT lines, a folder",
+            "l.m3u", QByteArray(m3u).replace("-1,", "-1 tvg-name=\"Live, TV\" group-title=\"a\","),
             {{Kind::File, at("a.mp3"), {}, -1, true},
              {Kind::Missing, at("none.mp3"), {}, -1, true},
-             {Kind::Address, "http://radio.example/live?a=1"},
-             {Kind::Folder, at("album"), {}, -1, true},
+             {Kind::Address, "http://radio.example/live?a=1", "Live", -1, false, {"#EXTVLCOPT:a"}},
+             {Kind::Folder, at("album"), {}, -1, true, {"#EXTGRP:x"}},
              {Kind::File, at("b.mp3")}},
             "copy.m3u", m3u, m3u);
-        const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n";
-        row("ram: escapes, streams, plain lines", "l.ram", ram,
+        const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n"
+                               "file://C:\\Music\\x.mp3\r\n";
+        row("ram: escapes, streams, plain lines, comments, a drive, nothing after --stop--",
+            "l.ram", "# made by hand\r\n\r\n" + ram + "--stop--\r\nb.mp3\r\n",
             {{Kind::Missing, "/music/b c.mp3"},
              {Kind::Address, "rtsp://media.example/talk"},
-             {Kind::File, at("a.mp3"), {}, -1, true}},
+             {Kind::File, at("a.mp3"), {}, -1, true},
+             {Kind::Missing, "C:\\Music\\x.mp3"}},
             "copy.ram", ram, ram);
         const auto pls = [](const QByteArray &first) {
             return "[playlist]\r\nFile1=" + first +
@@ -375,14 +389,17 @@ private Q_SLOTS:
         const QByteArray uri = "file://" + w + "/track%20%231.mp3";
         const QByteArray asx = AsxStart + asxEntry("Song &amp; Co", "a.mp3") +
                                asxEntry("none.mp3", "none.mp3") + asxEntry("track #1.mp3", uri) +
-                               AsxEnd;
-        row("asx of another program, names players misread", "l.asx",
+                               asxEntry("live", "http://r.example/live") + AsxEnd;
+        row("wvx of another program, names players misread, titles but a file's own name", "l.wvx",
             "<ASX version=\"3.0\"><ENTRY><TITLE>Song &amp; Co</TITLE><REF HREF=\"a.mp3\"/></ENTRY>"
             "<Entry><Ref href=\"none.mp3\"/><Title>none.mp3</Title></Entry><entry><ref href=\"" +
-                uri + "\"/></entry></ASX>",
+                uri +
+                "\"/></entry><Entry><Title>live</Title><Ref href=\"http://r.example/live\"/>"
+                "</Entry></ASX>",
             {{Kind::File, at("a.mp3"), "Song & Co", -1, true},
              {Kind::Missing, at("none.mp3"), {}, -1, true},
-             {Kind::File, at("track #1.mp3")}},
+             {Kind::File, at("track #1.mp3")},
+             {Kind::Address, "http://r.example/live", "live"}},
             "copy.asx", asx, asx);
 
         const auto windows = [](const QByteArray &in, const QByteArray &song,
