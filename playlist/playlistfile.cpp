@@ -148,12 +148,14 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
 }
 
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
-    const FormatInfo *format = formatOf(path);
-    if (!format)
-        return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
     const Result<QByteArray> bytes = readPlaylistBytes(path);
     if (!bytes.ok())
         return bytes.failure();
+    // Lists come under many names ("list.php"): what the content says wins over the extension.
+    // Every format's own marks are ASCII, so any reading of the text shows them.
+    const FormatInfo *format = formatToRead(decodePlaylistText(bytes.value(), true), path);
+    if (!format)
+        return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
 
     const QString text = decodePlaylistText(bytes.value(), format->alwaysUtf8);
     const Result<std::vector<ListedEntry>> entries =

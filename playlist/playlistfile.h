@@ -47,10 +47,12 @@ struct LoadedPlaylist {
     QStringList firstMissing;
 };
 
-// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX or XSPF file: every entry becomes a row, in file
+// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX, XSPF or Reference file, in the format its content
+// says where it clearly says one, else in its extension's: every entry becomes a row, in file
 // order, duplicates kept. Only the playlist file itself can fail the load: unreadable, not a
-// regular file, larger than MaxPlaylistBytes, not of its format, or more entries than the table
-// holds. No input can block or exhaust the program.
+// regular file, larger than MaxPlaylistBytes, not of its format, of no format that its
+// extension or its content names (UnknownFormat), or more entries than the table holds. No
+// input can block or exhaust the program.
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
 
 // Writes every row to target in the format its extension selects. The old file is replaced

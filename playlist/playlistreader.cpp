@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -85,6 +86,52 @@ bool isDirective(QStringView line) {
     return line.startsWith(QLatin1String("#EXT"), Qt::CaseInsensitive) &&
            !line.startsWith(QLatin1String("#EXTINF"), Qt::CaseInsensitive) &&
            !line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive);
+}
+
+// The name of the first element of an XML or ASX text, after blanks, the declaration, comments
+// and a document type; nothing for a text that does not start with one.
+QStringView rootElement(QStringView text) {
+    for (qsizetype at = 0;;) {
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+        const QStringView rest = text.mid(at);
+        if (!rest.startsWith(u'<'))
+            return {};
+        if (!rest.startsWith(QLatin1String("<?")) && !rest.startsWith(QLatin1String("<!"))) {
+            qsizetype end = 1;
+            while (end < rest.size() && (rest[end].isLetterOrNumber() || rest[end] == u':'))
+                ++end;
+            return rest.mid(1, end - 1);
+        }
+        const QLatin1String close(rest.startsWith(QLatin1String("<!--")) ? "-->" : ">");
+        const qsizetype end = text.indexOf(close, at);
+        if (end < 0)
+            return {};
+        at = end + close.size();
+    }
+}
+
+// The format a text says it is by its first line or element, or nothing.
+std::optional<PlaylistFormat> formatOfContent(QStringView text) {
+    const QStringView line = firstLine(text);
+    if (ProfileFile::sameName(line, QLatin1String("[playlist]")))
+        return PlaylistFormat::Pls;
+    if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
+        return PlaylistFormat::M3u;
+    if (ProfileFile::sameName(line, QLatin1String("[reference]"))) {
+        bool referenced = false;
+        ProfileFile::forEachKey(
+            text, QLatin1String("reference"), [&](QStringView key, QStringView) {
+                referenced = referenced || keyNumber(key, QLatin1String("ref")) > 0;
+            });
+        return referenced ? std::optional(PlaylistFormat::Reference) : std::nullopt;
+    }
+    const QStringView root = rootElement(text);
+    if (root.compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0)
+        return PlaylistFormat::Asx;
+    if (root == QLatin1String("playlist"))
+        return PlaylistFormat::Xspf;
+    return std::nullopt;
 }
 
 } // namespace
@@ -167,6 +214,18 @@ Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text) {
             entries.push_back({reference.toString()});
     }
     return entries;
+}
+
+const FormatInfo *formatToRead(const QString &text, const QString &path) {
+    const FormatInfo *byExtension = formatOf(path);
+    const std::optional<PlaylistFormat> byContent = formatOfContent(text);
+    if (!byContent || (byExtension && byExtension->format == *byContent))
+        return byExtension;
+    // An M3U header says nothing against the extension that makes it UTF-8.
+    if (*byContent == PlaylistFormat::M3u && byExtension &&
+        byExtension->format == PlaylistFormat::M3u8)
+        return byExtension;
+    return &formatInfo(*byContent);
 }
 
 QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {

@@ -14,6 +14,12 @@
 // GB18030, so lists written on Chinese Windows systems open.
 QString decodePlaylistText(const QByteArray &bytes, bool utf8Only);
 
+// The format a playlist file is read in: the one its text clearly says where that is another
+// than its extension's ("[playlist]", "#EXTM3U" or "[Reference]" with RefN keys as the first
+// line that is not blank; "<asx" or an XML "<playlist" as the first element), else its
+// extension's; nothing when neither says one.
+const FormatInfo *formatToRead(const QString &text, const QString &path);
+
 // The entries of one playlist text in file order, as written, at most as many as the table
 // holds. Entries that name nothing (a blank line, an empty FileN key) are skipped. Fails as a
 // whole only for a text that is not of its format or holds too many entries; list names the

@@ -47,8 +47,9 @@ char *toString(const State &s) {
 }
 
 // The document before the command, made by the real commands: a.mp3 added to a fresh list;
-// that saved as own.m3u; l.m3u opened; that with b.mp3 added, or with every row checked.
-enum Start { Unnamed, Saved, Opened, Edited, Checked };
+// that saved as own.m3u; l.php (l.m3u under another name) opened; l.m3u opened; that with b.mp3
+// added, or with every row checked.
+enum Start { Unnamed, Saved, Foreign, Opened, Edited, Checked };
 
 // A File command on a prepared document, the user's answers, and what it must leave.
 struct Command {
@@ -132,11 +133,14 @@ class TestPlaylistFile : public QObject {
         w->make("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
         w->make("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
         w->make("old.pls", "old");
+        w->make("l.php", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
         if (start == Unnamed || start == Saved)
             w->add({at("a.mp3")});
         w->fakes.fileDialog->saveAnswers = {at("own.m3u")};
         if (start == Saved)
             trigger("munfilesave");
+        if (start == Foreign)
+            w->open("l.php");
         if (start >= Opened)
             w->open("l.m3u");
         if (start == Edited)
@@ -287,6 +291,10 @@ private Q_SLOTS:
             timed << ListedEntry{value, {}, seconds};
         }
         row("asx: durations, fractions dropped", PlaylistFormat::Asx, asx + "</asx>", timed);
+        row("pls in .m3u, blank lines first", PlaylistFormat::M3u, "\n\n[Playlist]\nFile1=a",
+            {{"a"}});
+        row("[Reference] with RefN in an .asx", PlaylistFormat::Asx,
+            "[Reference]\nRef2=http://s/2\nRef1=http://s/1", {{"http://s/1"}, {"http://s/2"}});
         const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
         const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
         row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
@@ -298,22 +306,24 @@ private Q_SLOTS:
             tooMany.arg("32768"));
         row("m3u: more than the table holds", PlaylistFormat::M3u,
             QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
-        row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
+        row("asx: other xml", PlaylistFormat::Asx, "<smil/>", {}, "此文件不是有效的ASX文件！");
         row("xspf: cut short", PlaylistFormat::Xspf, "<playlist><trackList>", {}, notXspf);
     }
 
     void readerGivesTheseEntries() {
         QFETCH(PlaylistFormat, format);
         QFETCH(QString, text);
-        const Result<std::vector<ListedEntry>> read = readPlaylistEntries(format, text, "l");
+        // format is the extension's: the content may say another.
+        const QString list = "l." + formatInfo(format).extensions.first();
+        const auto read = readPlaylistEntries(formatToRead(text, list)->format, text, "l");
         QTEST(read.error(), "error");
         QTEST(read.ok() ? Entries(read.value().cbegin(), read.value().cend()) : Entries(),
               "entries");
     }
 
     // A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
-    // rows, and saved in the list's own format gives backBytes; with backCharset, for Windows: "\\"
-    // and that character set.
+    // rows, and saved in the list's own format (the copy's where Vantrel cannot write that) gives
+    // backBytes; with backCharset, for Windows: "\\" and that character set.
     void openThenSaveAsKeepsEveryEntry_data() {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QByteArray>("bytes");
@@ -417,6 +427,14 @@ private Q_SLOTS:
              {Kind::Missing, at("gone\\y.mp3"), {}, -1, true}},
             "copy.m3u8", windows("/", "歌", "smb://server/share/"),
             windows("\\", "\xb8\xe8", "smb://server/share/"), "GBK");
+        const QByteArray based = "#EXTM3U\r\n../album/d.mp3\r\nhttp://s.example/one/two\r\n";
+        row("xspf in a .php, a relative xml:base", "sub/l.php",
+            "<!-- x --><playlist xml:base=\"../\"><trackList xml:base=\"album/\"><track><location>"
+            "d.mp3</location></track><track><location xml:base=\"http://s.example/one/\">two"
+            "</location></track></trackList></playlist>",
+            {{Kind::File, at("album/d.mp3"), {}, -1, true},
+             {Kind::Address, "http://s.example/one/two"}},
+            "sub/copy.m3u", based, based);
     }
 
     void openThenSaveAsKeepsEveryEntry() {
@@ -431,7 +449,8 @@ private Q_SLOTS:
         QTEST(w->read(copy), "copyBytes");
         w->open(copy);
         QCOMPARE(this->rows(), rows);
-        const QString back = "back." + list.section('.', -1);
+        const QString back = QFileInfo(list).dir().filePath(
+            "back." + QFileInfo(formatOf(list) ? list : copy).suffix());
         const WriteOptions windows{WriteOptions::Relative::AsListed, CodePage(backCharset), true};
         if (backCharset.isEmpty())
             saveAs(back);
@@ -542,6 +561,8 @@ private Q_SLOTS:
         row("open, two files",
             {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
         row("open cancelled", {open, Saved, no, {""}, {}, own});
+        row("open, unknown extension, content says nothing",
+            {open, Saved, no, {"a.mp3"}, {}, own, {}, {}, "只能打开扩展名为"});
         row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
         row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
         row("open, edited: cancel", {open, Edited, cancel, {"b.m3u"}, {}, no});
@@ -560,6 +581,9 @@ private Q_SLOTS:
         row("save, missing folder",
             {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
         row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
+        row("save, opened from a .php: asked",
+            {save, Foreign, no, {}, {"l.m3u8"}, named("l.m3u8", 3, true), "l.m3u8", opened});
+        row("save, opened from a .php: cancelled", {save, Foreign, no, {}, {""}, no});
         row("save, opened list",
             {save, Opened, no, {}, {}, named("l.m3u", 3, true), "l.m3u", opened});
         row("save as", {saveAs, Unnamed, no, {}, {"copy.m3u"}, no, "copy.m3u", unnamed});
@@ -621,7 +645,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.saveRequests.size(), c.save.size());
         // Save offers the new list's name, Save As nothing; both ask before they overwrite.
         for (const FileDialogRequest &request : dialog.saveRequests) {
-            QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : "新列表");
+            const QString offered = c.start == Foreign ? at("l") : "新列表";
+            QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : offered);
             QCOMPARE(request.flags, CommonDialog::OverwritePrompt);
         }
         QCOMPARE(files(), expected);
