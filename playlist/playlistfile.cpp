@@ -7,6 +7,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/textencoding.h"
 #include "playlist/windowspath.h"
 
 #include <QFileInfo>
@@ -153,18 +154,21 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
         return bytes.failure();
     // Lists come under many names ("list.php"): what the content says wins over the extension.
     // Every format's own marks are ASCII, so any reading of the text shows them.
-    const FormatInfo *format = formatToRead(decodePlaylistText(bytes.value(), true), path);
+    const PlaylistText text = decodePlaylistText(bytes.value());
+    const FormatInfo *format = formatToRead(text.text, path);
     if (!format)
         return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
 
-    const QString text = decodePlaylistText(bytes.value(), format->alwaysUtf8);
+    const QString listFolder = QFileInfo(path).absolutePath();
     const Result<std::vector<ListedEntry>> entries =
-        readPlaylistEntries(format->format, text, path);
+        text.sure || format->alwaysUtf8
+            ? readPlaylistEntries(format->format, text.text, path)
+            : readLegacyEntries(format->format, bytes.value(), path, QDir(listFolder));
     if (!entries.ok())
         return entries.failure();
 
     LoadedPlaylist loaded;
-    loaded.rows = rowsFor(entries.value(), QFileInfo(path).absolutePath());
+    loaded.rows = rowsFor(entries.value(), listFolder);
     for (PlaylistEntry &row : loaded.rows) {
         // Vantrel's own ASX gives a row without a title its file's name; any other title is kept.
         if (format->format == PlaylistFormat::Asx && row.isLocal() && row.title == row.name)

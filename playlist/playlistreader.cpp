@@ -7,7 +7,6 @@
 #include "playlist/xmlplaylistreader.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <map>
 #include <optional>
@@ -226,19 +225,6 @@ const FormatInfo *formatToRead(const QString &text, const QString &path) {
         byExtension->format == PlaylistFormat::M3u8)
         return byExtension;
     return &formatInfo(*byContent);
-}
-
-QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {
-    // A byte-order mark names the encoding, whatever else is asked; the decoder drops the mark.
-    if (const std::optional<QStringConverter::Encoding> marked =
-            QStringConverter::encodingForData(bytes))
-        return QStringDecoder(*marked).decode(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8Only || !utf8.hasError())
-        return text;
-    QStringDecoder gb18030("GB18030");
-    return gb18030.decode(bytes);
 }
 
 Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, const QString &text,

@@ -4,15 +4,9 @@
 #include "playlist/playlistformat.h"
 #include "playlist/result.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <vector>
-
-// The text of a playlist file: by its byte-order mark (UTF-8, UTF-16 or UTF-32; the mark is
-// removed) where it has one; else UTF-8 when the bytes are valid UTF-8 or utf8Only is set; else
-// GB18030, so lists written on Chinese Windows systems open.
-QString decodePlaylistText(const QByteArray &bytes, bool utf8Only);
 
 // The format a playlist file is read in: the one its text clearly says where that is another
 // than its extension's ("[playlist]", "#EXTM3U" or "[Reference]" with RefN keys as the first

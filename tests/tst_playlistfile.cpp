@@ -2,6 +2,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlistwriter.h"
 #include "playlist/relocation.h"
+#include "playlist/textencoding.h"
 #include "playlistwindow.h"
 
 #include <QDirIterator>
@@ -155,8 +156,9 @@ private Q_SLOTS:
     void init() {
         QVERIFY(QDir(m_work).removeRecursively());
         w = std::make_unique<PlaylistWindow>(m_work);
-        for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
-                                 "literal%20name.mp3", "album/d.mp3", "back\\slash.mp3"})
+        for (const char *name :
+             {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3", "literal%20name.mp3",
+              "album/d.mp3", "Don’t stop.mp3", "Café.mp3", "back\\slash.mp3"})
             w->make(name, "id3");
         w->form.show();
     }
@@ -321,6 +323,38 @@ private Q_SLOTS:
               "entries");
     }
 
+    // The locations a list in a legacy character set gives, with these files beside it.
+    void legacyTextIsReadSo_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("locations");
+        // GB18030 reads these "Don抰.mp3" and "歌.mp3", Windows-1252 "Don’t.mp3" and "¸è.mp3".
+        const auto row = [](const char *name, const QByteArray &bytes, const char *locale,
+                            const QStringList &locations) {
+            QTest::newRow(name) << bytes << QLocale(locale) << locations;
+        };
+        const QByteArray dont = "Don\x92t.mp3\n", song = "\xb8\xe8.mp3\n";
+        row("windows-1252 fails on its undefined bytes", "\x81\x40\n", "en_US", {"丂"});
+        row("tie under zh_CN: gb18030", dont + song, "zh_CN", {"Don抰.mp3", "歌.mp3"});
+        row("tie elsewhere: windows-1252", dont + song, "en_US", {"Don’t.mp3", "¸è.mp3"});
+        row("gb18030 names more files", dont + song + song, "en_US",
+            {"Don抰.mp3", "歌.mp3", "歌.mp3"});
+        row("windows-1252 names more files", dont + dont + song, "zh_CN",
+            {"Don’t.mp3", "Don’t.mp3", "¸è.mp3"});
+    }
+
+    void legacyTextIsReadSo() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QLocale, locale);
+        for (const char *name : {"Don’t.mp3", "歌.mp3", "\u0081@"})
+            w->make(name, "id3");
+        const auto read = readLegacyEntries(PlaylistFormat::M3u, bytes, "l", m_work, locale);
+        QStringList locations;
+        for (const ListedEntry &entry : read.value())
+            locations << entry.location;
+        QTEST(locations, "locations");
+    }
+
     // A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
     // rows, and saved in the list's own format (the copy's where Vantrel cannot write that) gives
     // backBytes; with backCharset, for Windows: "\\" and that character set.
@@ -427,6 +461,16 @@ private Q_SLOTS:
              {Kind::Missing, at("gone\\y.mp3"), {}, -1, true}},
             "copy.m3u8", windows("/", "歌", "smb://server/share/"),
             windows("\\", "\xb8\xe8", "smb://server/share/"), "GBK");
+        const auto western = [](const QByteArray &apostrophe, const QByteArray &e) {
+            return "[playlist]\r\nFile1=..\\Don" + apostrophe + "t stop.mp3\r\nFile2=..\\Caf" + e +
+                   ".mp3\r\nNumberOfEntries=2\r\nVersion=2\r\n";
+        };
+        row("windows-1252 pls from windows in a folder below, not gb18030", "sub/l.pls",
+            western("\x92", "\xe9"),
+            {{Kind::File, at("Don’t stop.mp3"), {}, -1, true},
+             {Kind::File, at("Café.mp3"), {}, -1, true}},
+            "sub/copy.m3u8", "#EXTM3U\r\n../Don’t stop.mp3\r\n../Café.mp3\r\n",
+            western("\xa1\xaf", "\xa8\xa6"), "GBK");
         const QByteArray based = "#EXTM3U\r\n../album/d.mp3\r\nhttp://s.example/one/two\r\n";
         row("xspf in a .php, a relative xml:base", "sub/l.php",
             "<!-- x --><playlist xml:base=\"../\"><trackList xml:base=\"album/\"><track><location>"
