@@ -31,3 +31,11 @@ std::optional<FileFacts> FileFacts::of(const QString &path) {
         facts.created = localTime(status.stx_mtime);
     return facts;
 }
+
+bool FileFacts::exists(const QString &path) {
+    // The system would read the name only up to a NUL, and so answer for another one.
+    if (path.contains(QChar(0)))
+        return false;
+    struct statx status {};
+    return statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_TYPE, &status) == 0;
+}

@@ -26,10 +26,12 @@ struct ResolvedEntry {
     bool relative = false;
     QString title;
     int length = -1;
+    QStringList directives{};
 };
 
 // file:// URIs (with or without "localhost") name local paths, percent-escapes decoded; any
-// other "scheme://" is an address; a path is taken relative to the playlist's folder.
+// other "scheme://" is an address; a path is taken relative to the playlist's folder; a Windows
+// path that names nothing as written is read as Windows reads it (windowsLocation).
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder);
 
 // The row of one resolved entry: a file's row as Add builds it, a folder's row, a missing
@@ -45,10 +47,12 @@ struct LoadedPlaylist {
     QStringList firstMissing;
 };
 
-// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX or XSPF file: every entry becomes a row, in file
+// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX, XSPF or Reference file, in the format its content
+// says where it clearly says one, else in its extension's: every entry becomes a row, in file
 // order, duplicates kept. Only the playlist file itself can fail the load: unreadable, not a
-// regular file, larger than MaxPlaylistBytes, not of its format, or more entries than the table
-// holds. No input can block or exhaust the program.
+// regular file, larger than MaxPlaylistBytes, not of its format, of no format that its
+// extension or its content names (UnknownFormat), or more entries than the table holds. No
+// input can block or exhaust the program.
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
 
 // Writes every row to target in the format its extension selects. The old file is replaced

@@ -7,17 +7,30 @@
 #include "playlist/xmlplaylistreader.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
 
+// The comma before an "#EXTINF" title: the first outside double quotes, since attribute values
+// (tvg-name="News, Live") may hold commas; with a quote left open, the first of all.
+qsizetype titleComma(QStringView info) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        if (info[i] == u'"')
+            quoted = !quoted;
+        else if (info[i] == u',' && !quoted)
+            return i;
+    }
+    return info.indexOf(u',');
+}
+
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
     static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
-    const qsizetype comma = info.indexOf(QLatin1Char(','));
+    const qsizetype comma = titleComma(info);
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;
     const int length = match.hasMatch() ? match.captured(1).toInt(&ok) : -1;
@@ -48,13 +61,76 @@ void keep(NumberedValues &values, int number, QStringView value) {
         values.emplace(number, value.trimmed());
 }
 
+// The first line of text that is not blank, found without splitting the whole text.
+QStringView firstLine(QStringView text) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QStringView line = text.mid(start, end - start);
+        if (!line.trimmed().isEmpty())
+            return line;
+        start = end + 1;
+    }
+    return {};
+}
+
 // Whether the first line of text that is not blank is the header, as written (any case).
 bool startsWithHeader(QStringView text, QLatin1String header) {
-    for (const QStringView line : splitLines(text)) {
-        if (!line.trimmed().isEmpty())
-            return ProfileFile::sameName(line, header);
+    return ProfileFile::sameName(firstLine(text), header);
+}
+
+// An M3U line of another "#EXT" kind than the header and "#EXTINF", kept with its entry.
+bool isDirective(QStringView line) {
+    return line.startsWith(QLatin1String("#EXT"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTINF"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive);
+}
+
+// The name of the first element of an XML or ASX text, after blanks, the declaration, comments
+// and a document type; nothing for a text that does not start with one.
+QStringView rootElement(QStringView text) {
+    for (qsizetype at = 0;;) {
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+        const QStringView rest = text.mid(at);
+        if (!rest.startsWith(u'<'))
+            return {};
+        if (!rest.startsWith(QLatin1String("<?")) && !rest.startsWith(QLatin1String("<!"))) {
+            qsizetype end = 1;
+            while (end < rest.size() && (rest[end].isLetterOrNumber() || rest[end] == u':'))
+                ++end;
+            return rest.mid(1, end - 1);
+        }
+        const QLatin1String close(rest.startsWith(QLatin1String("<!--")) ? "-->" : ">");
+        const qsizetype end = text.indexOf(close, at);
+        if (end < 0)
+            return {};
+        at = end + close.size();
     }
-    return false;
+}
+
+// The format a text says it is by its first line or element, or nothing.
+std::optional<PlaylistFormat> formatOfContent(QStringView text) {
+    const QStringView line = firstLine(text);
+    if (ProfileFile::sameName(line, QLatin1String("[playlist]")))
+        return PlaylistFormat::Pls;
+    if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
+        return PlaylistFormat::M3u;
+    if (ProfileFile::sameName(line, QLatin1String("[reference]"))) {
+        bool referenced = false;
+        ProfileFile::forEachKey(
+            text, QLatin1String("reference"), [&](QStringView key, QStringView) {
+                referenced = referenced || keyNumber(key, QLatin1String("ref")) > 0;
+            });
+        return referenced ? std::optional(PlaylistFormat::Reference) : std::nullopt;
+    }
+    const QStringView root = rootElement(text);
+    if (root.compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0)
+        return PlaylistFormat::Asx;
+    if (root == QLatin1String("playlist"))
+        return PlaylistFormat::Xspf;
+    return std::nullopt;
 }
 
 } // namespace
@@ -100,6 +176,8 @@ Result<std::vector<ListedEntry>> readM3uEntries(const QString &text) {
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(extinf, Qt::CaseInsensitive))
             readExtinf(trimmed.mid(extinf.size()), next);
+        else if (isDirective(trimmed))
+            next.directives << trimmed.toString();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
             continue;
         next.location = trimmed.toString();
@@ -112,7 +190,10 @@ Result<std::vector<ListedEntry>> readRamEntries(const QString &text) {
     std::vector<ListedEntry> entries;
     for (const QStringView line : splitLines(text)) {
         const QStringView location = line.trimmed();
-        if (!location.isEmpty())
+        // RealPlayer stops at this line; what follows is often notes.
+        if (location == QLatin1String("--stop--"))
+            break;
+        if (!location.isEmpty() && !location.startsWith(u'#'))
             entries.push_back({location.toString()});
     }
     return entries;
@@ -134,17 +215,16 @@ Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text) {
     return entries;
 }
 
-QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {
-    // A byte-order mark names the encoding, whatever else is asked; the decoder drops the mark.
-    if (const std::optional<QStringConverter::Encoding> marked =
-            QStringConverter::encodingForData(bytes))
-        return QStringDecoder(*marked).decode(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8Only || !utf8.hasError())
-        return text;
-    QStringDecoder gb18030("GB18030");
-    return gb18030.decode(bytes);
+const FormatInfo *formatToRead(const QString &text, const QString &path) {
+    const FormatInfo *byExtension = formatOf(path);
+    const std::optional<PlaylistFormat> byContent = formatOfContent(text);
+    if (!byContent || (byExtension && byExtension->format == *byContent))
+        return byExtension;
+    // An M3U header says nothing against the extension that makes it UTF-8.
+    if (*byContent == PlaylistFormat::M3u && byExtension &&
+        byExtension->format == PlaylistFormat::M3u8)
+        return byExtension;
+    return &formatInfo(*byContent);
 }
 
 Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, const QString &text,

@@ -33,7 +33,7 @@ bool hasLineBreak(const QString &text) {
 QString firstUnrepresentablePath(const std::vector<PlaylistEntry> &rows, const CodePage &codePage) {
     for (const PlaylistEntry &entry : rows) {
         if (!codePage.encode(entry.path) || !codePage.encode(entry.name) ||
-            !codePage.encode(entry.title))
+            !codePage.encode(entry.title) || !codePage.encode(entry.directives.join(u'\n')))
             return entry.path;
     }
     return {};
@@ -64,6 +64,8 @@ QString m3uText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
         if (!entry.title.isEmpty() || entry.length >= 0)
             text +=
                 QStringLiteral("#EXTINF:%1,").arg(entry.length) + oneLine(entry.title) + LineEnd;
+        for (const QString &directive : entry.directives)
+            text += oneLine(directive) + LineEnd;
         text += locations.plain(entry) + LineEnd;
     }
     return text;

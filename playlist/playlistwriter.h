@@ -13,7 +13,8 @@
 // no byte-order mark, text in the options' character set (UTF-8 for .m3u8, ASX and XSPF).
 //
 // A row is written as the file gave it: an address as it stands, an entry that was relative
-// relative to the target's folder, a title and a length in every format that holds them. A path
+// relative to the target's folder, a title and a length in every format that holds them, the
+// other "#EXT…" lines of an M3U after its "#EXTINF" line in M3U and M3U8. A path
 // that players would take for a URI or cut short ("#", "?", "%" and two hex digits) is written as
 // a percent-encoded file:// URI; RAM writes "file://" and the path escaped where a URI needs it.
 // A row without a title, a length or a relative origin, and with an ordinary path, is written

@@ -5,7 +5,10 @@
 #include "app/playlistmodel.h"
 #include "platform/platform.h"
 #include "playlist/playlistfile.h"
+#include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -36,10 +39,19 @@ bool WritePlaylist(frmmain &form, const QString &target) {
 
 QString saveTarget(frmmain &form) {
     const QString newListName = AppTexts::newListName();
-    if (form.listname != newListName)
+    if (form.listname != newListName && formatOf(form.listname))
         return form.listname;
-    const QString chosen = askSaveTarget(form, newListName);
-    return chosen == newListName ? QString() : chosen;
+    // A list opened from a file whose extension names no format that Vantrel writes ("list.php")
+    // is saved as one it writes: the dialog offers its name without that extension.
+    QString initialName = newListName;
+    if (form.listname != newListName) {
+        const QFileInfo list(form.listname);
+        initialName = list.completeBaseName().isEmpty()
+                          ? form.listname
+                          : list.dir().filePath(list.completeBaseName());
+    }
+    const QString chosen = askSaveTarget(form, initialName);
+    return chosen == initialName ? QString() : chosen;
 }
 
 void saveList(frmmain &form) {
