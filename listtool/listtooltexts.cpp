@@ -157,8 +157,8 @@ QString progress(int examined, int found) {
     return QStringLiteral("已查看%1个文件，").arg(examined) + MediaTexts::foundCount(found);
 }
 
-QString outputFailed(const QString &reason) {
-    return QStringLiteral("无法写到标准输出。\n") + reason;
+QString outputFailed(int error) {
+    return QStringLiteral("无法写到标准输出。\n") + PlaylistTexts::systemReason(error);
 }
 
 QString standardOutputName() {

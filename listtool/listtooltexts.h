@@ -37,8 +37,8 @@ QString invalidPattern(const QString &pattern);
 QString tooManyFinds(const QString &folder, int maximum);
 QString progress(int examined, int found);
 
-// Standard output could not take what the tool wrote.
-QString outputFailed(const QString &reason);
+// Standard output could not take what the tool wrote, for the system's error number.
+QString outputFailed(int error);
 // How messages name standard output when a list is written there; its extension is the format.
 QString standardOutputName();
 

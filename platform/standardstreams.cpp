@@ -6,12 +6,12 @@
 
 namespace StandardStreams {
 
-std::optional<QString> writeOutput(const QByteArray &bytes) {
+int writeOutput(const QByteArray &bytes) {
     errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     if (std::fflush(stdout) != 0 || written != size_t(bytes.size()))
-        return qt_error_string(errno);
-    return std::nullopt;
+        return errno != 0 ? errno : EIO;
+    return 0;
 }
 
 void writeError(const QString &text) {

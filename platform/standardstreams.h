@@ -3,14 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 // Standard output and standard error of a command-line program.
 namespace StandardStreams {
 
-// Writes bytes to standard output and flushes them; the system's reason when not all of them
-// got there (a full disk behind a redirection, for example), or nothing.
-std::optional<QString> writeOutput(const QByteArray &bytes);
+// Writes bytes to standard output and flushes them; 0, or the system's error number when not
+// all of them got there (a full disk behind a redirection, for example).
+int writeOutput(const QByteArray &bytes);
 
 // Writes text to standard error as UTF-8.
 void writeError(const QString &text);

@@ -7,6 +7,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/systemerror.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -16,7 +17,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 
 namespace {
 
@@ -45,8 +45,8 @@ Result<QByteArray> readPlaylistBytes(const QString &path) {
     case RegularFileBytes::Status::Read:
         break;
     case RegularFileBytes::Status::CannotOpen:
-        return Failure{file.error == ENOENT ? FailureKind::NotFound : FailureKind::Unreadable,
-                       PlaylistTexts::readFailed(path, file.reason)};
+        return Failure{failureKindOf(file.error, FailureKind::Unreadable),
+                       PlaylistTexts::readFailed(path, file.error)};
     case RegularFileBytes::Status::NotRegular:
         return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularFile(path)};
     case RegularFileBytes::Status::TooLarge:
@@ -158,7 +158,8 @@ Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistE
     const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
     if (!encoded.ok())
         return encoded.failure();
-    if (const std::optional<QString> reason = replaceFileContents(target, encoded.value()))
-        return Failure{FailureKind::WriteFailed, PlaylistTexts::writeFailed(target, *reason)};
+    if (const int error = replaceFileContents(target, encoded.value()))
+        return Failure{failureKindOf(error, FailureKind::WriteFailed),
+                       PlaylistTexts::writeFailed(target, error)};
     return {};
 }
