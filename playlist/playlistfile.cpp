@@ -158,8 +158,15 @@ Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistE
     const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
     if (!encoded.ok())
         return encoded.failure();
-    if (const int error = replaceFileContents(target, encoded.value()))
-        return Failure{failureKindOf(error, FailureKind::WriteFailed),
-                       PlaylistTexts::writeFailed(target, error)};
-    return {};
+    const FileReplacement written = replaceFileContents(target, encoded.value());
+    switch (written.status) {
+    case FileReplacement::Status::Written:
+        return {};
+    case FileReplacement::Status::NotRegular:
+        return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularTarget(target)};
+    case FileReplacement::Status::Failed:
+        break;
+    }
+    return Failure{failureKindOf(written.error, FailureKind::WriteFailed),
+                   PlaylistTexts::writeFailed(target, written.error, written.backup)};
 }

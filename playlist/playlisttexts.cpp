@@ -85,9 +85,16 @@ QString unrepresentablePath(const QString &target, const QString &path) {
         .arg(shortened(target), shortened(path));
 }
 
-QString writeFailed(const QString &target, int error) {
-    return QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2")
-        .arg(shortened(target), systemReason(error));
+QString notRegularTarget(const QString &target) {
+    return QStringLiteral("无法保存“%1”：它不是普通文件，列表没有保存。").arg(shortened(target));
+}
+
+QString writeFailed(const QString &target, int error, const QString &backup) {
+    QString text = QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2")
+                       .arg(shortened(target), systemReason(error));
+    if (!backup.isEmpty())
+        text += QStringLiteral("\n原来的内容没能写回，保存在“%1”中。").arg(shortened(backup));
+    return text;
 }
 
 QString systemReason(int error) {

@@ -26,8 +26,10 @@ QString notXspf();
 QString unknownExtension(const QString &target);
 QString lineBreakInPath(const QString &target, const QString &path);
 QString unrepresentablePath(const QString &target, const QString &path);
-// With the system's reason for error.
-QString writeFailed(const QString &target, int error);
+QString notRegularTarget(const QString &target);
+// The system's reason for error; backup names where the old contents are when writing failed in
+// the middle and they could not be put back.
+QString writeFailed(const QString &target, int error, const QString &backup = {});
 
 // Why the system failed, in the user's words: the kind of failure error stands for (no space,
 // a read-only disk, no permission…), the system's own text only for the rare rest.

@@ -141,7 +141,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
         QTest::newRow("read-only disk") << u"read-only"_s << u"磁盘是只读的。"_s;
-        QTest::newRow("full disk") << u"full"_s << u"磁盘空间不足。"_s;
+        // Written in place, and full in the middle: the old text goes back.
+        QTest::newRow("full disk, second hard link") << u"linked"_s << u"磁盘空间不足。"_s;
     }
 
     void failedWriteKeepsTheOldList() {
@@ -160,6 +161,8 @@ private Q_SLOTS:
         big.close();
         QVERIFY(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(20 * 1024, 'x')));
         filler.close();
+        const QByteArray name = QFile::encodeName(list);
+        QVERIFY(kind != u"linked"_s || ::link(name, name + ".link") == 0);
         QVERIFY(kind != u"read-only"_s || small.makeReadOnly());
 
         QProcess tool;
@@ -167,7 +170,9 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(tool.readAllStandardError()),
                  u"vantrel-list：无法写入文件“%1”，列表没有保存。\n%2\n"_s.arg(list, reason));
         QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\n");
-        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        // No new file and no backup is left.
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden).size(),
+                 kind == u"linked"_s ? 3 : 2);
     }
 
     void fullStandardOutputIsAFailedWrite() {
