@@ -161,6 +161,11 @@ QString outputFailed(int error) {
     return QStringLiteral("无法写到标准输出。\n") + PlaylistTexts::systemReason(error);
 }
 
+QString notUtf8Argument(const QString &argument) {
+    return QStringLiteral("参数“%1”不是UTF-8编码的文件名（无法解码的字节显示为�）。")
+        .arg(PlaylistTexts::shortened(argument));
+}
+
 QString standardOutputName() {
     return QStringLiteral("标准输出.m3u");
 }

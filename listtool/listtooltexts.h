@@ -39,6 +39,8 @@ QString progress(int examined, int found);
 
 // Standard output could not take what the tool wrote, for the system's error number.
 QString outputFailed(int error);
+// An argument that is not valid UTF-8, its undecodable bytes shown as U+FFFD.
+QString notUtf8Argument(const QString &argument);
 // How messages name standard output when a list is written there; its extension is the format.
 QString standardOutputName();
 

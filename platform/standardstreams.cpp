@@ -2,9 +2,18 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace StandardStreams {
+
+void reserveClosedStreams() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        // The lowest free number is the closed one, the lower ones being open by now.
+        if (::fcntl(fd, F_GETFD) == -1 && ::open("/dev/null", O_RDONLY) != fd)
+            return;
+    }
+}
 
 int writeOutput(const QByteArray &bytes) {
     errno = 0;
