@@ -118,7 +118,7 @@ int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,
 }
 
 int printOutput(const QByteArray &bytes) {
-    if (const std::optional<QString> reason = StandardStreams::writeOutput(bytes))
-        return fail(ExitStatus::WriteFailed, ListToolTexts::outputFailed(*reason));
+    if (const int error = StandardStreams::writeOutput(bytes))
+        return fail(ExitStatus::WriteFailed, ListToolTexts::outputFailed(error));
     return ExitStatus::Success;
 }

@@ -183,8 +183,13 @@ QString exportProgress(int done, int total) {
     return QStringLiteral("正在复制第%1个文件，共%2个").arg(done + 1).arg(total);
 }
 
-QString outputFailed(const QString &reason) {
-    return QStringLiteral("无法写到标准输出。\n") + reason;
+QString outputFailed(int error) {
+    return QStringLiteral("无法写到标准输出。\n") + PlaylistTexts::systemReason(error);
+}
+
+QString notUtf8Argument(const QString &argument) {
+    return QStringLiteral("参数“%1”不是UTF-8编码的文件名（无法解码的字节显示为�）。")
+        .arg(PlaylistTexts::shortened(argument));
 }
 
 QString standardOutputName() {

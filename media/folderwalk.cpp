@@ -13,7 +13,8 @@ bool FolderWalk::run(const QString &folder) {
     std::optional<FolderListing> listing = FolderListing::read(folder);
     if (!listing)
         return true;
-    m_skippedNames += listing->undecodableNames;
+    // A folder that the walk would not enter is no name skipped.
+    m_skippedNames += listing->undecodableFiles + (m_subfolders ? listing->undecodableFolders : 0);
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     sortNaturally(listing->files);
     for (const QString &name : std::as_const(listing->files)) {

@@ -11,8 +11,7 @@ struct RegularFileBytes {
 
     Status status = Status::Read;
     QByteArray bytes;
-    // The system's reason when the file could not be opened or read, and its error number.
-    QString reason;
+    // The system's error number when the file could not be opened or read.
     int error = 0;
 
     static RegularFileBytes read(const QString &path, qint64 maxSize);

@@ -71,7 +71,7 @@ QString stopped(int copied) {
 
 QString folderFailed(const QString &folder, int error) {
     return QStringLiteral("无法创建文件夹“%1”，没有导出。\n%2")
-        .arg(shortened(folder), reason(error));
+        .arg(shortened(folder), PlaylistTexts::systemReason(error));
 }
 
 QString notInGbk(const QString &entry) {
@@ -82,25 +82,22 @@ QString notInGbk(const QString &entry) {
 }
 
 QString readFailed(const QString &source, int error) {
-    return QStringLiteral("导出没有完成：无法读取“%1”。\n%2").arg(shortened(source), reason(error));
+    return QStringLiteral("导出没有完成：无法读取“%1”。\n%2")
+        .arg(shortened(source), PlaylistTexts::systemReason(error));
 }
 
 QString copyFailed(const QString &source, const QString &target, int error) {
     return QStringLiteral("导出没有完成：无法把“%1”复制到“%2”。\n%3")
-        .arg(shortened(source), shortened(target), reason(error));
+        .arg(shortened(source), shortened(target), PlaylistTexts::systemReason(error));
 }
 
 QString flushFailed(const QString &folder, int error) {
     return QStringLiteral("导出没有完成：数据没有全部写入“%1”所在的磁盘。\n%2")
-        .arg(shortened(folder), reason(error));
+        .arg(shortened(folder), PlaylistTexts::systemReason(error));
 }
 
 QString withCopiesKept(const QString &message, int copied) {
     return message + QStringLiteral("\n已复制的%1个文件留在文件夹中，没有写入列表。").arg(copied);
-}
-
-QString reason(int error) {
-    return qt_error_string(error);
 }
 
 } // namespace ExportTexts

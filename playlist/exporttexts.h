@@ -31,7 +31,4 @@ QString copyFailed(const QString &source, const QString &target, int error);
 QString flushFailed(const QString &folder, int error);
 QString withCopiesKept(const QString &message, int copied);
 
-// The user's words for the system's error number, in every message above.
-QString reason(int error);
-
 } // namespace ExportTexts

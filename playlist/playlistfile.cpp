@@ -7,6 +7,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/systemerror.h"
 #include "playlist/textencoding.h"
 #include "playlist/windowspath.h"
 
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 
 namespace {
 
@@ -64,8 +64,8 @@ Result<QByteArray> readPlaylistBytes(const QString &path) {
     case RegularFileBytes::Status::Read:
         break;
     case RegularFileBytes::Status::CannotOpen:
-        return Failure{file.error == ENOENT ? FailureKind::NotFound : FailureKind::Unreadable,
-                       PlaylistTexts::readFailed(path, file.reason)};
+        return Failure{failureKindOf(file.error, FailureKind::Unreadable),
+                       PlaylistTexts::readFailed(path, file.error)};
     case RegularFileBytes::Status::NotRegular:
         return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularFile(path)};
     case RegularFileBytes::Status::TooLarge:
@@ -184,7 +184,15 @@ Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistE
     const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
     if (!encoded.ok())
         return encoded.failure();
-    if (const std::optional<QString> reason = replaceFileContents(target, encoded.value()))
-        return Failure{FailureKind::WriteFailed, PlaylistTexts::writeFailed(target, *reason)};
-    return {};
+    const FileReplacement written = replaceFileContents(target, encoded.value());
+    switch (written.status) {
+    case FileReplacement::Status::Written:
+        return {};
+    case FileReplacement::Status::NotRegular:
+        return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularTarget(target)};
+    case FileReplacement::Status::Failed:
+        break;
+    }
+    return Failure{failureKindOf(written.error, FailureKind::WriteFailed),
+                   PlaylistTexts::writeFailed(target, written.error, written.backup)};
 }

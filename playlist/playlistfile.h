@@ -56,6 +56,8 @@ struct LoadedPlaylist {
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
 
 // Writes every row to target in the format its extension selects. The old file is replaced
-// only once every byte of the new one has reached the disk.
+// only once every byte of the new one has reached the disk, and keeps its owner, mode and
+// extended attributes (a file of several hard links is written in place). A FIFO, a device, a
+// socket or a folder, or a link to one, is refused before anything is opened on it.
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
                               const WriteOptions &options = {});

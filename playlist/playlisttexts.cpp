@@ -1,6 +1,9 @@
 #include "playlist/playlisttexts.h"
 
 #include "playlist/playlistformat.h"
+#include "playlist/systemerror.h"
+
+#include <cerrno>
 
 // Paths go to arg() in one call with the numbers: a path may itself hold "%1".
 namespace PlaylistTexts {
@@ -82,12 +85,49 @@ QString unrepresentablePath(const QString &target, const QString &path) {
         .arg(shortened(target), shortened(path));
 }
 
-QString writeFailed(const QString &target, const QString &reason) {
-    return QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2").arg(shortened(target), reason);
+QString notRegularTarget(const QString &target) {
+    return QStringLiteral("无法保存“%1”：它不是普通文件，列表没有保存。").arg(shortened(target));
 }
 
-QString readFailed(const QString &list, const QString &reason) {
-    return QStringLiteral("无法读取列表文件“%1”，列表没有打开。\n%2").arg(shortened(list), reason);
+QString writeFailed(const QString &target, int error, const QString &backup) {
+    QString text = QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2")
+                       .arg(shortened(target), systemReason(error));
+    if (!backup.isEmpty())
+        text += QStringLiteral("\n原来的内容没能写回，保存在“%1”中。").arg(shortened(backup));
+    return text;
+}
+
+QString systemReason(int error) {
+    switch (failureKindOf(error, FailureKind::WriteFailed)) {
+    case FailureKind::NoSpace:
+        return QStringLiteral("磁盘空间不足。");
+    case FailureKind::ReadOnly:
+        return QStringLiteral("磁盘是只读的。");
+    case FailureKind::NoPermission:
+        return QStringLiteral("没有访问权限。");
+    case FailureKind::NotFound:
+        return QStringLiteral("文件或文件夹不存在。");
+    case FailureKind::TooLarge:
+        return QStringLiteral("文件太大。");
+    default:
+        break;
+    }
+    switch (error) {
+    case EIO:
+        return QStringLiteral("读写磁盘时出错。");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长。");
+    // Standard output closed, or open for reading only.
+    case EBADF:
+        return QStringLiteral("已关闭，或不能写入。");
+    default:
+        return qt_error_string(error);
+    }
+}
+
+QString readFailed(const QString &list, int error) {
+    return QStringLiteral("无法读取列表文件“%1”，列表没有打开。\n%2")
+        .arg(shortened(list), systemReason(error));
 }
 
 QString notRegularFile(const QString &list) {

@@ -10,7 +10,7 @@
 enum class FailureKind {
     // Nothing is at the path, or a folder in it is missing.
     NotFound,
-    // The file is there but cannot be read (permissions, an I/O error).
+    // The file is there but cannot be read (an I/O error, for example).
     Unreadable,
     // A FIFO, a device, a socket or a folder where a regular file must be.
     NotRegular,
@@ -23,7 +23,11 @@ enum class FailureKind {
     // The list holds what the format or its character set cannot carry.
     Unrepresentable,
     NoSpace,
-    // Any other failure to write: a read-only disk, permissions, an I/O error.
+    // The disk is mounted read-only.
+    ReadOnly,
+    // The user may not read, write or create the file, or the folder keeps him from it.
+    NoPermission,
+    // Any other failure to write: an I/O error, for example.
     WriteFailed,
     // A command line or a request that cannot be carried out as given.
     Usage,
