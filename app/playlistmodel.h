@@ -44,7 +44,7 @@ public:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDropActions() const override;
-    // Stable: rows of equal keys keep their order. Names, paths and types in natural order,
+    // Stable: rows of equal keys keep their order. Names, paths and types in reading order,
     // sizes by number, creation times by time.
     void sort(int column, Qt::SortOrder order) override;
 

@@ -1,7 +1,7 @@
 #include "media/droppedentries.h"
 
 #include "media/filequery.h"
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "platform/folderlisting.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistformat.h"
@@ -41,8 +41,8 @@ private:
         std::optional<FolderListing> listing = FolderListing::read(folder);
         if (!listing)
             return true;
-        sortNaturally(listing->files);
-        sortNaturally(listing->subfolders);
+        m_order.sort(listing->files);
+        m_order.sort(listing->subfolders);
         const QString prefix =
             folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
         for (const QString &name : std::as_const(listing->files)) {
@@ -102,6 +102,7 @@ private:
     const CarryOn &m_carryOn;
     int m_examined = 0;
     FileQuery m_query;
+    ReadingOrder m_order;
     QMimeDatabase m_types;
 };
 

@@ -10,7 +10,7 @@
 
 // The rows that a drop of files and folders adds, in the order they were dropped: a file as
 // itself, a playlist file as its entries, a folder as its audio and video files (known by their
-// type), subfolders included, each folder's files before its subfolders and both in natural
+// type), subfolders included, each folder's files before its subfolders and both in reading
 // order. Hidden names, links to folders and playlists inside folders are left out; so is every
 // path already listed or met before in the same drop.
 struct DroppedEntries {

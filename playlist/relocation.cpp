@@ -1,7 +1,7 @@
 #include "playlist/relocation.h"
 
 #include "media/filequery.h"
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "platform/folderlisting.h"
 
 #include <QHash>
@@ -70,6 +70,7 @@ Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString
             candidates.insert(pathParts(row.path).last().toCaseFolded(), {});
     }
     Relocation relocation;
+    const ReadingOrder order;
     if (!candidates.isEmpty())
         relocation.stopped = !collectCandidates(folder, candidates, carryOn);
     for (size_t row = 0; row < rows.size(); ++row) {
@@ -84,12 +85,12 @@ Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString
         }
         const auto rank = [&parts](const Candidate &candidate) {
             return std::make_tuple(-sharedTrailingFolders(parts, candidate.parts),
-                                   candidate.parts.last() != parts.last(), candidate.depth,
-                                   naturalSortKey(candidate.path), candidate.path);
+                                   candidate.parts.last() != parts.last(), candidate.depth);
         };
         const auto nearest = std::min_element(
-            found->cbegin(), found->cend(),
-            [&rank](const Candidate &a, const Candidate &b) { return rank(a) < rank(b); });
+            found->cbegin(), found->cend(), [&](const Candidate &a, const Candidate &b) {
+                return rank(a) != rank(b) ? rank(a) < rank(b) : order.lessThan(a.path, b.path);
+            });
         relocation.found.emplace_back(int(row), nearest->path);
     }
     return relocation;

@@ -27,7 +27,7 @@ using CarryOn = std::function<bool(int examined)>;
 // folders are not followed). Names compare without regard to case, as lists made on Windows
 // write them. Where several files qualify the nearest wins: the one whose folders share the
 // most trailing names with the missing path's, then one whose name has the same case, then the
-// shallowest, then the first in natural order.
+// shallowest, then the first in reading order.
 Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder,
                            const CarryOn &carryOn = {});
 
