@@ -219,6 +219,8 @@ void frmmain::createMenus() {
     QAction *muneditremovemissing =
         addItem(munedit, "muneditremovemissing", QStringLiteral("删除无效项"));
     QAction *muneditrelocate = addItem(munedit, "muneditrelocate", QStringLiteral("重新定位…"));
+    QAction *muneditremoveduplicates =
+        addItem(munedit, "muneditremoveduplicates", QStringLiteral("删除重复项"));
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
@@ -258,6 +260,8 @@ void frmmain::createMenus() {
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
     connect(muneditremovemissing, &QAction::triggered, this, [this] { removeMissingRows(*this); });
     connect(muneditrelocate, &QAction::triggered, this, [this] { relocateMissingRows(*this); });
+    connect(muneditremoveduplicates, &QAction::triggered, this,
+            [this] { removeDuplicateRows(*this); });
     connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
     connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
     connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });

@@ -71,6 +71,8 @@ public:
     int removeCheckedEntries();
     // Removes every row whose file was not found, as one edit. Returns how many went.
     int removeMissingEntries();
+    // Removes the rows at the positions (0-based, ascending), as one edit.
+    void removeEntriesAt(std::vector<int> positions);
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();

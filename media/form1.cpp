@@ -217,6 +217,8 @@ void Form1::start(const QString &folder) {
     FoundCount = 0;
     m_listFull = false;
     m_skippedNames = 0;
+    m_alreadyListed = 0;
+    m_listed = m_main.model().paths();
     setInputsEnabled(false);
     eventPump.showBusyPointer();
 
@@ -240,7 +242,8 @@ void Form1::start(const QString &folder) {
     const QString end = m_listFull      ? MediaTexts::listFull()
                         : StopRequested ? MediaTexts::stopped()
                                         : MediaTexts::completed();
-    Label3->setText(MediaTexts::withSkippedNames(end, m_skippedNames));
+    Label3->setText(MediaTexts::withSkipped(end, m_skippedNames, m_alreadyListed));
+    m_listed.clear();
     Searching = false;
     m_main.updaterowcommands();
     if (m_closed)
@@ -294,6 +297,11 @@ bool Form1::examine(const QString &folder, const QString &name, const PatternSet
 // False when the table is full, which ends the scan. Rows deleted through the pump may leave
 // RowCount past the end of the table: a find then goes to the end, never further.
 bool Form1::addFind(const QString &path) {
+    // A file the table lists already is skipped, as Add skips it.
+    if (m_listed.contains(path)) {
+        ++m_alreadyListed;
+        return true;
+    }
     PlaylistModel &model = m_main.model();
     if (RowCount >= MaxRows || model.rowCount() >= MaxRows) {
         m_listFull = true;
@@ -305,6 +313,7 @@ bool Form1::addFind(const QString &path) {
         return true;
     ++RowCount;
     ++FoundCount;
+    m_listed.insert(entry->path);
     model.insertEntry(std::min(RowCount, model.rowCount() + 1) - 1, std::move(*entry));
     return true;
 }

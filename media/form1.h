@@ -3,6 +3,7 @@
 #include "media/filequery.h"
 
 #include <QDialog>
+#include <QSet>
 
 #include <optional>
 
@@ -76,4 +77,7 @@ private:
     // How the last scan ended, besides a Stop.
     bool m_listFull = false;
     int m_skippedNames = 0;
+    // The paths in the table when the scan started, and the finds since.
+    QSet<QString> m_listed;
+    int m_alreadyListed = 0;
 };

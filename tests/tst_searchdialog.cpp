@@ -156,8 +156,9 @@ void tst_SearchDialog::scan_data() {
     const QStringList mixed{"s10.mp3",   "S2.mp3",   "s1.mp3",    "a.wav",
                             "b10/x.mp3", "b9/y.mp3", "b9/c/z.mp3"},
         natural{"s1.mp3", "S2.mp3", "s10.mp3", "b9/y.mp3", "b9/c/z.mp3", "b10/x.mp3"};
-    QTest::newRow("natural order, files first, one listed already")
-        << Scan{AddFirst, mixed, "", mp3, natural, 7, done};
+    QTest::newRow("reading order, files first, one listed already and skipped")
+        << Scan{AddFirst, mixed, "", mp3, natural.mid(1), 7,
+                done + u"\n已跳过1个列表中已有的节目文件。"_s};
     // Of the names that are not UTF-8, the folder's file alone: its subfolders are not entered.
     QTest::newRow("subfolders off")
         << Scan{TopOnly, {"a.mp3", "s/b.mp3"}, "", mp3, {"a.mp3"}, 1, done + skipped.arg(1)};
