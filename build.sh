@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vantrel, then
-#   ./build.sh run    builds the program and starts it;
-#   ./build.sh test   builds it twice (plain, and with AddressSanitizer + UBSan) and runs every test.
+#   ./build.sh run      builds the program and starts it;
+#   ./build.sh test     builds it twice (plain, and with AddressSanitizer + UBSan), runs every
+#                       test, then builds the Debian package and checks it;
+#   ./build.sh package  builds the Debian package and prints its path last.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-}
-if [ "$mode" != run ] && [ "$mode" != test ]; then
-  echo "usage: $0 run|test" >&2
+if [ "$mode" != run ] && [ "$mode" != test ] && [ "$mode" != package ]; then
+  echo "usage: $0 run|test|package" >&2
   exit 2
 fi
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libtag1-dev)
 # The window's Chinese texts need a CJK font.
-if ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; then
+if [ "$mode" != package ] &&
+  { ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; }; then
   packages+=(fonts-wqy-microhei)
 fi
+# CPack finds the package's dependencies with dpkg-shlibdeps, and the binaries with file.
+[ "$mode" = run ] || packages+=(dpkg-dev file)
+# The package's check validates, renders and runs what the package installs.
+[ "$mode" != test ] || packages+=(desktop-file-utils appstream man-db bash-completion lintian)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null | grep -q '^ii' || missing+=("$package")
@@ -28,10 +35,22 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
+# Builds the release preset and the package from it; prints the package's path.
+make_package() {
+  cmake --preset release >/dev/null &&
+    cmake --build --preset release >&2 &&
+    cpack --preset release | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' | grep .
+}
+
 if [ "$mode" = run ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release
   exec build/release/vantrel
+fi
+if [ "$mode" = package ]; then
+  deb=$(make_package)
+  echo "$deb"
+  exit
 fi
 
 export QT_QPA_PLATFORM=offscreen
@@ -41,3 +60,6 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+echo "== package"
+deb=$(make_package)
+tests/package/check-package.sh "$deb"

@@ -2,6 +2,7 @@
 
 #include "about/abouttexts.h"
 #include "about/frmabout.h"
+#include "about/guidefile.h"
 #include "about/makeraddresses.h"
 #include "app/apptexts.h"
 #include "app/frmmain.h"
@@ -19,9 +20,9 @@ void shellOpen(QWidget *owner, Platform &platform, const QUrl &target) {
 }
 
 void showGuide(frmmain &form) {
-    // The folder of the program file itself, links resolved, so the guide installed beside the
-    // program is found however the program was started.
-    const QString guide = QCoreApplication::applicationDirPath() + QStringLiteral("/readme.txt");
+    // The folder of the program file itself, links resolved, so the guide is found however the
+    // program was started.
+    const QString guide = guideFile(QCoreApplication::applicationDirPath());
     shellOpen(&form, form.platform(), QUrl::fromLocalFile(guide));
 }
 

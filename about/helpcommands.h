@@ -8,7 +8,7 @@ struct Platform;
 // Hands target to the desktop; when no program could open it, a message owned by owner says so.
 void shellOpen(QWidget *owner, Platform &platform, const QUrl &target);
 
-// Help > 指南: the guide readme.txt in the program's own folder.
+// Help > 指南: the guide readme.txt, installed with the program (guideFile).
 void showGuide(frmmain &form);
 // Help > FAQ: the maker's FAQ page.
 void showFaq(frmmain &form);

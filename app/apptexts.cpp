@@ -28,6 +28,12 @@ QString countMessage(int rowCount) {
     return QStringLiteral("共有%1个节目文件！").arg(rowCount);
 }
 
+QString duplicatesRemoved(int count) {
+    if (count == 0)
+        return QStringLiteral("列表中没有重复项。");
+    return QStringLiteral("删除了%1个重复项。").arg(count);
+}
+
 QString commandLineHelp() {
     return QStringLiteral(
         "用法：vantrel [选项] [列表文件]\n"

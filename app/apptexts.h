@@ -17,6 +17,8 @@ QString startupCaption();
 QString documentCaption(const QString &name);
 // "共有N个节目文件！"
 QString countMessage(int rowCount);
+// After 删除重复项: how many rows went, or that there were none.
+QString duplicatesRemoved(int count);
 // A picture button's tooltip: its command's caption and shortcut, "新建 (Ctrl+N)".
 QString buttonTip(const QString &caption, const QKeySequence &shortcut);
 

@@ -1,8 +1,11 @@
 #include "app/editcommands.h"
 
+#include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
 #include "app/playlistview.h"
+#include "platform/platform.h"
+#include "playlist/duplicates.h"
 
 #include <algorithm>
 
@@ -73,6 +76,19 @@ void sortRows(frmmain &form, int column, Qt::SortOrder order) {
     form.saved = false;
     form.model().sort(column, order);
     form.ListView1->showSortedBy(column, order);
+}
+
+void removeDuplicateRows(frmmain &form) {
+    std::vector<int> duplicates = duplicateRows(form.model().entries());
+    const int count = int(duplicates.size());
+    if (count > 0) {
+        form.saved = false;
+        form.model().removeEntriesAt(std::move(duplicates));
+        form.updaterowcommands();
+        form.showcount();
+    }
+    form.platform().messageBoxes->showMessage(&form, AppTexts::duplicatesRemoved(count),
+                                              AppTexts::title(), MessageIcon::None);
 }
 
 void checkAllRows(frmmain &form) {

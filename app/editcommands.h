@@ -18,6 +18,9 @@ void moveRowDown(frmmain &form);
 // Moves a row in front of the row at position row (the row count: to the end).
 void moveRowTo(frmmain &form, int from, int row);
 void sortRows(frmmain &form, int column, Qt::SortOrder order);
+// 编辑 > 删除重复项: every row that names what an earlier row names goes, in one step, and a
+// message says how many.
+void removeDuplicateRows(frmmain &form);
 void checkAllRows(frmmain &form);
 void invertCheckMarks(frmmain &form);
 void clearCheckMarks(frmmain &form);

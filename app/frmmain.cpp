@@ -11,6 +11,7 @@
 #include "media/dropfiles.h"
 #include "media/form1.h"
 #include "platform/platform.h"
+#include "playlist/frmexport.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/opencommand.h"
 #include "playlist/repaircommands.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -31,10 +33,14 @@ namespace {
 constexpr int ClientWidth = 624;
 constexpr int ClientHeight = 357;
 constexpr int StatusBarHeight = 21;
-constexpr QRect TableGeometry(0, 0, 593, 337);
-constexpr QRect ToolbarGeometry(596, 0, 28, 337);
+// The toolbar column's width, and the gap between it and the table.
+constexpr int ToolbarWidth = 28;
+constexpr int ToolbarGap = 3;
 constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
+
+const QString SaveRelativeKey = QStringLiteral("save/relativePaths");
+const QString GeometryKey = QStringLiteral("window/geometry");
 
 // The platform's keys for a standard command, or the usual one where the platform has none.
 QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence &usual) {
@@ -54,7 +60,9 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createMenus();
     createToolbar();
     trackEdits();
-    resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+    // The described size is the first run's; after that the window opens as it was left.
+    if (!restoreGeometry(m_platform.settings->value(GeometryKey).toByteArray()))
+        resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
     listname = AppTexts::newListName();
@@ -103,6 +111,10 @@ void frmmain::selectRow(int row) {
         m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+bool frmmain::saveRelative() const {
+    return munfilerelative->isChecked();
+}
+
 void frmmain::closeEvent(QCloseEvent *event) {
     // The close box asks about an unsaved list exactly as Exit does.
     if (!mayDiscardList(*this)) {
@@ -110,6 +122,7 @@ void frmmain::closeEvent(QCloseEvent *event) {
         return;
     }
     event->accept();
+    m_platform.settings->setValue(GeometryKey, saveGeometry());
     // The search dialog and the About box have no owner; the program ends with this window.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
@@ -121,10 +134,14 @@ void frmmain::closeEvent(QCloseEvent *event) {
 void frmmain::createTable() {
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    // The table takes all the room the window has; the toolbar column stays at its right edge.
+    auto *layout = new QHBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(ToolbarGap);
 
     m_model = new PlaylistModel(this);
     ListView1 = new PlaylistView(m_model, *m_platform.settings, client);
-    ListView1->setGeometry(TableGeometry);
+    layout->addWidget(ListView1, 1);
 
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         sortRows(*this, column, ListView1->header()->sortIndicatorOrder());
@@ -167,6 +184,10 @@ void frmmain::createMenus() {
     QAction *munfilesaveas =
         addItem(munfile, "munfilesaveas", QStringLiteral("另存为"),
                 standardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *munfileexport = addItem(munfile, "munfileexport", QStringLiteral("导出到文件夹…"));
+    munfilerelative = addItem(munfile, "munfilerelative", QStringLiteral("保存为相对路径"));
+    munfilerelative->setCheckable(true);
+    munfilerelative->setChecked(m_platform.settings->value(SaveRelativeKey).toBool());
     addSeparator(munfile, "q");
     QAction *munfileexit = addItem(munfile, "munfileexit", QStringLiteral("退出"),
                                    standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
@@ -175,9 +196,13 @@ void frmmain::createMenus() {
     munedit->setObjectName(QStringLiteral("munedit"));
     QAction *muneditundo = addItem(munedit, "muneditundo", QStringLiteral("撤销"),
                                    standardKeys(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
-    QAction *muneditredo =
-        addItem(munedit, "muneditredo", QStringLiteral("重做"),
-                standardKeys(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Both usual redo keys on every desktop: each desktop names only one of them.
+    QList<QKeySequence> redoKeys{Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(keys))
+            redoKeys << keys;
+    }
+    QAction *muneditredo = addItem(munedit, "muneditredo", QStringLiteral("重做"), redoKeys);
     addSeparator(munedit, "z");
     QAction *muneditadd = addItem(munedit, "muneditadd", QStringLiteral("加入"));
     muneditdelete = addItem(munedit, "muneditdelete", QStringLiteral("删除"),
@@ -194,6 +219,8 @@ void frmmain::createMenus() {
     QAction *muneditremovemissing =
         addItem(munedit, "muneditremovemissing", QStringLiteral("删除无效项"));
     QAction *muneditrelocate = addItem(munedit, "muneditrelocate", QStringLiteral("重新定位…"));
+    QAction *muneditremoveduplicates =
+        addItem(munedit, "muneditremoveduplicates", QStringLiteral("删除重复项"));
 
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
@@ -214,6 +241,9 @@ void frmmain::createMenus() {
     connect(munfileopen, &QAction::triggered, this, [this] { openList(*this); });
     connect(munfilesave, &QAction::triggered, this, [this] { saveList(*this); });
     connect(munfilesaveas, &QAction::triggered, this, [this] { saveListAs(*this); });
+    connect(munfileexport, &QAction::triggered, this, [this] { frmExport::openFor(*this); });
+    connect(munfilerelative, &QAction::toggled, this,
+            [this](bool on) { m_platform.settings->setValue(SaveRelativeKey, on); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditundo, &QAction::triggered, this, [this] { undoEdit(*this); });
     connect(muneditredo, &QAction::triggered, this, [this] { redoEdit(*this); });
@@ -230,6 +260,8 @@ void frmmain::createMenus() {
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });
     connect(muneditremovemissing, &QAction::triggered, this, [this] { removeMissingRows(*this); });
     connect(muneditrelocate, &QAction::triggered, this, [this] { relocateMissingRows(*this); });
+    connect(muneditremoveduplicates, &QAction::triggered, this,
+            [this] { removeDuplicateRows(*this); });
     connect(muntoopfind, &QAction::triggered, this, [this] { Form1::openFor(*this); });
     connect(munhelpzn, &QAction::triggered, this, [this] { showGuide(*this); });
     connect(munhelpfaq, &QAction::triggered, this, [this] { showFaq(*this); });
@@ -246,7 +278,8 @@ void frmmain::createToolbar() {
     m_toolbar = new ToolbarColumn({item("munfilenew"), item("munfileopen"), item("munfilesave"),
                                    item("muneditadd"), muneditdelete, muneditgoon, muneditgodown},
                                   centralWidget());
-    m_toolbar->setGeometry(ToolbarGeometry);
+    m_toolbar->setFixedWidth(ToolbarWidth);
+    centralWidget()->layout()->addWidget(m_toolbar);
 }
 
 void frmmain::trackEdits() {

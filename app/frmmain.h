@@ -43,6 +43,9 @@ public:
     // Selects the row and makes it the view's current index, so the two never disagree.
     void selectRow(int row);
 
+    // 文件 > 保存为相对路径: every local file is written relative to the list's folder.
+    bool saveRelative() const;
+
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
     // the 1-based position at which Add and Open insert their next row; saved holds only from a
     // successful Save until the next command that may change the rows.
@@ -53,11 +56,15 @@ public:
     // it replaces them. Set by the table's own change notifications, so every command that
     // changes rows sets it without knowing of it.
     bool edited = false;
+    // How long, in milliseconds, a command that walks folders runs before it shows its progress
+    // and lets the user stop it.
+    int progressDelay = 300;
 
     PlaylistView *ListView1 = nullptr;
     QStatusBar *sb = nullptr;
     CommonDialog cd;
 
+    QAction *munfilerelative = nullptr;
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;

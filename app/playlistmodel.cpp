@@ -1,6 +1,6 @@
 #include "app/playlistmodel.h"
 
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "playlist/playlisttexts.h"
 
 #include <QGuiApplication>
@@ -223,12 +223,11 @@ std::vector<int> PlaylistModel::sortedOrder(int column, Qt::SortOrder order) con
             keys.push_back(column == SizeColumn ? sizeKey(*row) : timeKey(*row));
         sortBy(keys);
     } else {
-        // Keys built once per row: a comparison is then a plain comparison of texts.
-        std::vector<QString> keys;
-        keys.reserve(m_rows.size());
+        std::vector<QStringView> texts;
+        texts.reserve(m_rows.size());
         for (const Row &row : m_rows)
-            keys.push_back(naturalSortKey(cell(*row, column)));
-        sortBy(keys);
+            texts.push_back(cell(*row, column));
+        sortBy(ReadingOrder().ranks(texts));
     }
     return rows;
 }

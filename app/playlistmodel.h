@@ -44,7 +44,7 @@ public:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDropActions() const override;
-    // Stable: rows of equal keys keep their order. Names, paths and types in natural order,
+    // Stable: rows of equal keys keep their order. Names, paths and types in reading order,
     // sizes by number, creation times by time.
     void sort(int column, Qt::SortOrder order) override;
 
@@ -71,6 +71,8 @@ public:
     int removeCheckedEntries();
     // Removes every row whose file was not found, as one edit. Returns how many went.
     int removeMissingEntries();
+    // Removes the rows at the positions (0-based, ascending), as one edit.
+    void removeEntriesAt(std::vector<int> positions);
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();

@@ -204,9 +204,13 @@ int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) 
             positions.push_back(int(row));
     }
     const int removed = int(positions.size());
-    if (removed > 0)
-        record(new RemoveEdit(*this, std::move(positions)));
+    removeEntriesAt(std::move(positions));
     return removed;
+}
+
+void PlaylistModel::removeEntriesAt(std::vector<int> positions) {
+    if (!positions.empty())
+        record(new RemoveEdit(*this, std::move(positions)));
 }
 
 void PlaylistModel::setAllChecked(bool checked) {

@@ -21,12 +21,10 @@ int convertCommand(const QStringList &arguments) {
     Result<LoadedPlaylist> loaded = loadList(files[0]);
     if (!loaded.ok())
         return fail(ExitStatus::BadInput, loaded.error());
-    std::vector<PlaylistEntry> rows = std::move(loaded).value().rows;
-    // The writer writes a relative entry relative only where it lies in or below the target's
-    // folder, and ignores the mark on addresses.
-    if (parser.isSet(relative) || parser.isSet(absolute)) {
-        for (PlaylistEntry &row : rows)
-            row.relative = parser.isSet(relative);
-    }
-    return writeRows(target, rows);
+    WriteOptions options;
+    if (parser.isSet(relative))
+        options.relative = WriteOptions::Relative::Always;
+    else if (parser.isSet(absolute))
+        options.relative = WriteOptions::Relative::Never;
+    return writeRows(target, loaded.value().rows, options);
 }

@@ -2,13 +2,11 @@
 #include "listtool/listtooltexts.h"
 #include "media/folderwalk.h"
 #include "media/mediatexts.h"
-#include "media/wildcardpattern.h"
+#include "media/patternset.h"
 #include "platform/standardstreams.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -71,21 +69,14 @@ int findCommand(const QStringList &arguments) {
     QStringList patternTexts = parser.values(pattern);
     if (patternTexts.isEmpty())
         patternTexts << MediaTexts::patternList().first();
-    std::vector<WildcardPattern> patterns;
-    for (const QString &text : std::as_const(patternTexts)) {
-        patterns.emplace_back(text.trimmed());
-        if (!patterns.back().isValid())
-            return fail(ExitStatus::BadUsage, ListToolTexts::invalidPattern(text));
-    }
+    const PatternSet patterns(patternTexts);
+    if (!patterns.invalid().isEmpty())
+        return fail(ExitStatus::BadUsage,
+                    ListToolTexts::invalidPattern(patterns.invalid().first()));
     const Result<QString> folder = listableFolder(absolutePath(parser.positionalArguments()[0]));
     if (!folder.ok())
         return fail(ExitStatus::BadInput, folder.error());
 
-    const auto matches = [&patterns](const QString &name) {
-        return std::any_of(patterns.cbegin(), patterns.cend(),
-                           [&name](const WildcardPattern &p) { return p.matches(name); });
-    };
-    const bool relativeRows = parser.isSet(relative);
     // Room for every find up front: growing the rows step by step costs more than the walk's
     // own work per find.
     std::vector<PlaylistEntry> rows;
@@ -96,12 +87,11 @@ int findCommand(const QStringList &arguments) {
     // one find more ends the walk.
     const auto visit = [&](const QString &folder, const QString &name) {
         progress.update(++examined, int(rows.size()));
-        if (!matches(name))
+        if (!patterns.matches(name))
             return true;
         PlaylistEntry row;
         row.name = name;
         row.path = folder + name;
-        row.relative = relativeRows;
         rows.push_back(std::move(row));
         return rows.size() <= size_t(MaxRows);
     };
@@ -112,5 +102,8 @@ int findCommand(const QStringList &arguments) {
         tell(MediaTexts::skippedNames(walk.skippedNames()));
     if (rows.size() > size_t(MaxRows))
         return fail(ExitStatus::BadInput, ListToolTexts::tooManyFinds(folder.value(), MaxRows));
-    return writeRows(target, rows);
+    WriteOptions options;
+    if (parser.isSet(relative))
+        options.relative = WriteOptions::Relative::Always;
+    return writeRows(target, rows, options);
 }

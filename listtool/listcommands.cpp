@@ -2,7 +2,6 @@
 
 #include "listtool/listtooltexts.h"
 #include "media/mediatexts.h"
-#include "platform/codepage.h"
 #include "platform/standardstreams.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistformat.h"
@@ -91,35 +90,35 @@ Result<LoadedPlaylist> loadList(const QString &argument) {
     const QString path = absolutePath(argument);
     Result<LoadedPlaylist> loaded = loadPlaylistFile(path);
     // The window's "not a valid file" texts name no file: its dialog has just shown it.
-    if (!loaded.ok() && !loaded.error().contains(PlaylistTexts::shortened(path)))
-        return Failure{ListToolTexts::aboutFile(path, loaded.error())};
+    if (!loaded.ok() && loaded.failure().kind == FailureKind::NotPlaylist)
+        return Failure{FailureKind::NotPlaylist, ListToolTexts::aboutFile(path, loaded.error())};
     return loaded;
 }
 
 Result<QString> listableFolder(const QString &location) {
     const QFileInfo folder(location);
     if (!folder.isDir() || !folder.isReadable())
-        return Failure{MediaTexts::noFolder(location)};
+        return Failure{folder.exists() ? FailureKind::Unreadable : FailureKind::NotFound,
+                       MediaTexts::noFolder(location)};
     return absolutePath(location);
 }
 
-int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows) {
-    // A path in a playlist is the bytes of its file name, and Linux names files in UTF-8.
-    const CodePage utf8("UTF-8");
+int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,
+              const WriteOptions &options) {
     if (target != StandardOutput) {
-        const Result<void> saved = savePlaylistFile(target, rows, utf8);
+        const Result<void> saved = savePlaylistFile(target, rows, options);
         return saved.ok() ? ExitStatus::Success : fail(ExitStatus::WriteFailed, saved.error());
     }
     // Relative entries are written relative to the current folder.
     const Result<QByteArray> bytes =
-        encodePlaylist(ListToolTexts::standardOutputName(), rows, utf8);
+        encodePlaylist(ListToolTexts::standardOutputName(), rows, options);
     if (!bytes.ok())
         return fail(ExitStatus::WriteFailed, bytes.error());
     return printOutput(bytes.value());
 }
 
 int printOutput(const QByteArray &bytes) {
-    if (const std::optional<QString> reason = StandardStreams::writeOutput(bytes))
-        return fail(ExitStatus::WriteFailed, ListToolTexts::outputFailed(*reason));
+    if (const int error = StandardStreams::writeOutput(bytes))
+        return fail(ExitStatus::WriteFailed, ListToolTexts::outputFailed(error));
     return ExitStatus::Success;
 }

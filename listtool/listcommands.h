@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playlist/entrylocations.h"
 #include "playlist/playlistentry.h"
 #include "playlist/result.h"
 
@@ -23,6 +24,8 @@ inline constexpr int BadUsage = 2;
 // An input that cannot be read or is not what it should be: a list, a folder.
 inline constexpr int BadInput = 3;
 inline constexpr int WriteFailed = 4;
+// Stopped by Ctrl-C, as shells report a command that SIGINT ended.
+inline constexpr int Interrupted = 130;
 } // namespace ExitStatus
 
 // The commands. Each takes the arguments from its own name on and answers the exit status.
@@ -30,6 +33,7 @@ int findCommand(const QStringList &arguments);
 int convertCommand(const QStringList &arguments);
 int checkCommand(const QStringList &arguments);
 int showCommand(const QStringList &arguments);
+int exportCommand(const QStringList &arguments);
 
 // How messages name the tool.
 inline const QString ToolName = QStringLiteral("vantrel-list");
@@ -66,7 +70,8 @@ Result<QString> listableFolder(const QString &location);
 
 // Writes rows to target as the window saves them, or as M3U to standard output; answers the
 // exit status after telling what failed.
-int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows);
+int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,
+              const WriteOptions &options = {});
 
 // Writes bytes to standard output; answers the exit status after telling what failed.
 int printOutput(const QByteArray &bytes);

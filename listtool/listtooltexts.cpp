@@ -2,6 +2,7 @@
 
 #include "about/version.h"
 #include "media/mediatexts.h"
+#include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
 
 // Help texts line their columns up for a terminal, where a Chinese character takes two cells.
@@ -16,18 +17,20 @@ QString toolHelp() {
                           "  convert  把列表转换成另一种格式\n"
                           "  check    列出列表中找不到的节目文件，可重新定位或删除它们\n"
                           "  show     显示列表的各项\n"
+                          "  export   把列表和其中的节目文件一起复制到文件夹（例如U盘）\n"
                           "\n"
                           "选项：\n"
                           "  -h, --help     显示本帮助后退出\n"
                           "  -v, --version  显示版本后退出\n"
                           "\n"
-                          "列表文件的格式由扩展名决定：.pls、.m3u、.m3u8、.ram、.asx 或 .xspf，\n"
+                          "写入的列表文件的格式由扩展名决定：%1，\n"
                           "写入的文本都是 UTF-8。输出列表写作 - 时，以 M3U 格式写到标准输出，\n"
                           "其中的相对路径相对于当前文件夹。\n"
                           "用 vantrel-list 命令 --help 查看各命令的用法。\n"
                           "\n"
                           "退出状态：0 成功；1 check 之后仍有找不到的节目文件；2 用法不对；\n"
-                          "3 输入无法读取或无效；4 写入失败。\n");
+                          "3 输入无法读取或无效；4 写入失败；130 被 Ctrl-C 停止。\n")
+        .arg(extensionList());
 }
 
 QString findHelp() {
@@ -39,7 +42,7 @@ QString findHelp() {
         "                         ? 一个字符，* 任意个字符，# 一个数字，[列表] 列表中的\n"
         "                         一个字符，[!列表] 不在列表中的一个字符；不分大小写\n"
         "  --no-subfolders        只查找文件夹本身，不查找子文件夹\n"
-        "  --relative             在输出列表所在文件夹之内的文件写相对路径\n"
+        "  --relative             写相对于输出列表所在文件夹的路径，需要时用 ../\n"
         "  -o, --output 输出列表  要写的列表文件，- 表示标准输出\n"
         "  -h, --help             显示本帮助后退出\n"
         "\n"
@@ -54,11 +57,12 @@ QString convertHelp() {
         "读入 Vantrel 能打开的列表，按输出列表的扩展名写成另一种格式；标题、时长、\n"
         "网络地址、找不到的文件和相对路径都保留。\n"
         "\n"
-        "  --relative  在输出列表所在文件夹之内的本机文件都写相对路径\n"
+        "  --relative  本机文件都写相对于输出列表所在文件夹的路径，需要时用 ../\n"
         "  --absolute  本机文件都写绝对路径\n"
         "  -h, --help  显示本帮助后退出\n"
         "\n"
-        "不给这两个选项时，原来是相对路径的项仍写相对路径（在输出列表所在文件夹之内时）。\n");
+        "不给这两个选项时，原来是相对路径的项仍写相对路径。与输出列表只有根文件夹 /\n"
+        "相同的文件总写绝对路径。\n");
 }
 
 QString checkHelp() {
@@ -90,6 +94,27 @@ QString showHelp() {
         "  -h, --help  显示本帮助后退出\n");
 }
 
+QString exportHelp() {
+    return QStringLiteral(
+        "用法：vantrel-list export 列表 文件夹 [--flat] [--windows]\n"
+        "像“导出到文件夹…”一样，把列表和其中存在的节目文件一起复制到文件夹（例如U盘）。\n"
+        "列表以原来的文件名（新列表为 playlist.m3u8）写在文件夹中，各项都写相对路径，\n"
+        "整个文件夹移到别处或别的电脑上也能播放。\n"
+        "\n"
+        "  --flat      所有文件都放在文件夹中，按列表顺序命名为“001 名称”“002 名称”……，\n"
+        "              适合按文件名播放的车载播放器；不给时保留各文件共同的文件夹以下的结构\n"
+        "  --windows   路径用 \\ 分隔，.m3u、.pls 和 .ram 列表用 GBK 编码，供 Windows 上的\n"
+        "              播放器使用；GBK 不能表示的名称使导出在复制前失败\n"
+        "  -h, --help  显示本帮助后退出\n"
+        "\n"
+        "网络地址原样保留；找不到的文件不导出，结束时说明个数。文件名改成 FAT32、exFAT\n"
+        "和 NTFS 都能用的名称：\\ : * ? \" < > | # 和控制字符改为 _，去掉末尾的点和空格。\n"
+        "文件夹中已有内容相同的文件时不再复制，中断的导出可以再运行一次接着做；同名而内容\n"
+        "不同的文件不会被覆盖，新文件名后加“ (2)”。结束前数据都写入磁盘，之后即可拔出U盘。\n"
+        "在终端上运行时，标准错误上显示进度。Ctrl-C 停止导出：已复制的文件保留，不写列表，\n"
+        "退出状态为 130。磁盘已满或写入失败时不写列表，退出状态为 4。\n");
+}
+
 QString versionReply() {
     return QStringLiteral("vantrel-list ") + Version::text() + QLatin1Char('\n');
 }
@@ -107,7 +132,7 @@ QString usageError(const QString &command, const QString &problem) {
 }
 
 QString noCommand() {
-    return QStringLiteral("缺少命令（find、convert、check 或 show）。");
+    return QStringLiteral("缺少命令（find、convert、check、show 或 export）。");
 }
 
 QString unknownCommand(const QString &name) {
@@ -154,8 +179,17 @@ QString progress(int examined, int found) {
     return QStringLiteral("已查看%1个文件，").arg(examined) + MediaTexts::foundCount(found);
 }
 
-QString outputFailed(const QString &reason) {
-    return QStringLiteral("无法写到标准输出。\n") + reason;
+QString exportProgress(int done, int total) {
+    return QStringLiteral("正在复制第%1个文件，共%2个").arg(done + 1).arg(total);
+}
+
+QString outputFailed(int error) {
+    return QStringLiteral("无法写到标准输出。\n") + PlaylistTexts::systemReason(error);
+}
+
+QString notUtf8Argument(const QString &argument) {
+    return QStringLiteral("参数“%1”不是UTF-8编码的文件名（无法解码的字节显示为�）。")
+        .arg(PlaylistTexts::shortened(argument));
 }
 
 QString standardOutputName() {

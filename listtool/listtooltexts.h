@@ -12,6 +12,7 @@ QString findHelp();
 QString convertHelp();
 QString checkHelp();
 QString showHelp();
+QString exportHelp();
 QString versionReply();
 
 // One message on standard error: the tool's name, then the message.
@@ -36,9 +37,13 @@ QString invalidPattern(const QString &pattern);
 // find: what a list cannot hold, and the count shown while it runs on a terminal.
 QString tooManyFinds(const QString &folder, int maximum);
 QString progress(int examined, int found);
+// export: the count shown while it runs on a terminal.
+QString exportProgress(int done, int total);
 
-// Standard output could not take what the tool wrote.
-QString outputFailed(const QString &reason);
+// Standard output could not take what the tool wrote, for the system's error number.
+QString outputFailed(int error);
+// An argument that is not valid UTF-8, its undecodable bytes shown as U+FFFD.
+QString notUtf8Argument(const QString &argument);
 // How messages name standard output when a list is written there; its extension is the format.
 QString standardOutputName();
 

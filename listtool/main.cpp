@@ -5,7 +5,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStringDecoder>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -14,10 +16,9 @@ using Command = int (*)(const QStringList &arguments);
 
 Command commandNamed(const QString &word) {
     const std::pair<QLatin1String, Command> commands[] = {
-        {QLatin1String("find"), findCommand},
-        {QLatin1String("convert"), convertCommand},
-        {QLatin1String("check"), checkCommand},
-        {QLatin1String("show"), showCommand},
+        {QLatin1String("find"), findCommand},     {QLatin1String("convert"), convertCommand},
+        {QLatin1String("check"), checkCommand},   {QLatin1String("show"), showCommand},
+        {QLatin1String("export"), exportCommand},
     };
     for (const auto &[name, command] : commands) {
         if (word == name)
@@ -26,11 +27,29 @@ Command commandNamed(const QString &word) {
     return nullptr;
 }
 
+// The first argument that is not valid UTF-8, decoded with U+FFFD for what cannot be decoded.
+// Qt's own arguments decode it so, and would name another file, or none.
+std::optional<QString> undecodableArgument(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(QByteArrayView(argv[i]));
+        if (utf8.hasError())
+            return text;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 // vantrel-list: the playlist commands of the core, with no window and no display.
 int main(int argc, char *argv[]) {
+    StandardStreams::reserveClosedStreams();
     pinLocalTimeZone();
+    if (const std::optional<QString> argument = undecodableArgument(argc, argv)) {
+        StandardStreams::writeError(
+            ListToolTexts::usageError(ToolName, ListToolTexts::notUtf8Argument(*argument)));
+        return ExitStatus::BadUsage;
+    }
     const QCoreApplication app(argc, argv);
 
     // Everything from the command's name on belongs to the command.

@@ -38,14 +38,22 @@ void addSelection(frmmain &form, QSet<QString> listed) {
     }
 }
 
+void tellTooMany(frmmain &form) {
+    form.platform().messageBoxes->showMessage(&form, MediaTexts::tooManyFiles(), AppTexts::title(),
+                                              MessageIcon::None);
+}
+
 } // namespace
 
 void addFiles(frmmain &form) {
     form.saved = false;
     PlaylistModel &model = form.model();
     const int rowCount = model.rowCount();
-    if (rowCount >= MaxRows)
+    // A full table takes nothing, and says so before any dialog.
+    if (rowCount >= MaxRows) {
+        tellTooMany(form);
         return;
+    }
     form.insertpos = rowCount + 1;
 
     CommonDialog &cd = form.cd;
@@ -57,8 +65,7 @@ void addFiles(frmmain &form) {
         return;
     QSet<QString> listed = model.paths();
     if (rowCount + newPathCount(cd.Selection, listed) > MaxRows) {
-        form.platform().messageBoxes->showMessage(&form, MediaTexts::tooManyFiles(),
-                                                  AppTexts::title(), MessageIcon::None);
+        tellTooMany(form);
         return;
     }
 

@@ -2,6 +2,7 @@
 
 #include "app/apptexts.h"
 #include "app/frmmain.h"
+#include "app/frmprogress.h"
 #include "app/playlistmodel.h"
 #include "media/droppedentries.h"
 #include "media/mediatexts.h"
@@ -20,12 +21,15 @@ void dropFiles(frmmain &form, const QList<QUrl> &urls, int row) {
 
     PlaylistModel &model = form.model();
     const Platform &platform = form.platform();
-    // A dropped folder may hold a large tree.
-    platform.eventPump->showBusyPointer();
-    DroppedEntries dropped =
-        collectDroppedEntries(paths, model.paths(), MaxRows - model.rowCount());
-    platform.eventPump->restorePointer();
-
+    DroppedEntries dropped;
+    {
+        // A dropped folder may hold a large tree; a stopped drop adds nothing.
+        frmProgress progress(form, &MediaTexts::collectingDrop);
+        dropped = collectDroppedEntries(paths, model.paths(), MaxRows - model.rowCount(),
+                                        [&progress](int count) { return progress.carryOn(count); });
+    }
+    if (dropped.stopped)
+        return;
     if (dropped.overflow) {
         platform.messageBoxes->showMessage(&form, MediaTexts::tooManyFiles(), AppTexts::title(),
                                            MessageIcon::None);

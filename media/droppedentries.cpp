@@ -1,7 +1,7 @@
 #include "media/droppedentries.h"
 
 #include "media/filequery.h"
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "platform/folderlisting.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistformat.h"
@@ -14,11 +14,12 @@ namespace {
 
 class Collector {
 public:
-    Collector(QSet<QString> listed, int room)
+    Collector(QSet<QString> listed, int room, const CarryOn &carryOn)
         : m_listed(std::move(listed))
-        , m_room(room) {}
+        , m_room(room)
+        , m_carryOn(carryOn) {}
 
-    // Each answers false once the drop holds more than there is room for.
+    // Each answers false once the drop holds more than there is room for, or is stopped.
     bool addPath(const QString &path) {
         const QFileInfo info(path);
         if (info.isDir())
@@ -40,13 +41,17 @@ private:
         std::optional<FolderListing> listing = FolderListing::read(folder);
         if (!listing)
             return true;
-        sortNaturally(listing->files);
-        sortNaturally(listing->subfolders);
+        m_order.sort(listing->files);
+        m_order.sort(listing->subfolders);
         const QString prefix =
             folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
         for (const QString &name : std::as_const(listing->files)) {
             if (!isHidden(name) && isMedia(name) && !addFile(prefix + name))
                 return false;
+            if (m_carryOn && !m_carryOn(++m_examined)) {
+                result.stopped = true;
+                return false;
+            }
         }
         for (const QString &name : std::as_const(listing->subfolders)) {
             if (!isHidden(name) && !addFolder(prefix + name))
@@ -94,14 +99,18 @@ private:
 
     QSet<QString> m_listed;
     const int m_room;
+    const CarryOn &m_carryOn;
+    int m_examined = 0;
     FileQuery m_query;
+    ReadingOrder m_order;
     QMimeDatabase m_types;
 };
 
 } // namespace
 
-DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room) {
-    Collector collector(std::move(listed), room);
+DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room,
+                                     const CarryOn &carryOn) {
+    Collector collector(std::move(listed), room, carryOn);
     for (const QString &path : paths) {
         if (!collector.addPath(path))
             break;

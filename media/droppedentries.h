@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playlist/playlistentry.h"
+#include "playlist/relocation.h"
 
 #include <QSet>
 #include <QStringList>
@@ -9,7 +10,7 @@
 
 // The rows that a drop of files and folders adds, in the order they were dropped: a file as
 // itself, a playlist file as its entries, a folder as its audio and video files (known by their
-// type), subfolders included, each folder's files before its subfolders and both in natural
+// type), subfolders included, each folder's files before its subfolders and both in reading
 // order. Hidden names, links to folders and playlists inside folders are left out; so is every
 // path already listed or met before in the same drop.
 struct DroppedEntries {
@@ -18,6 +19,10 @@ struct DroppedEntries {
     QString failure;
     // The drop holds more new rows than there is room for; the walk stopped there.
     bool overflow = false;
+    // carryOn stopped the walk; rows holds what it had collected.
+    bool stopped = false;
 };
 
-DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room);
+// carryOn is asked after each file a dropped folder holds.
+DroppedEntries collectDroppedEntries(const QStringList &paths, QSet<QString> listed, int room,
+                                     const CarryOn &carryOn = {});

@@ -1,6 +1,5 @@
 #include "media/folderwalk.h"
 
-#include "media/naturalorder.h"
 #include "platform/folderlisting.h"
 
 #include <utility>
@@ -13,16 +12,17 @@ bool FolderWalk::run(const QString &folder) {
     std::optional<FolderListing> listing = FolderListing::read(folder);
     if (!listing)
         return true;
-    m_skippedNames += listing->undecodableNames;
+    // A folder that the walk would not enter is no name skipped.
+    m_skippedNames += listing->undecodableFiles + (m_subfolders ? listing->undecodableFolders : 0);
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    sortNaturally(listing->files);
+    m_order.sort(listing->files);
     for (const QString &name : std::as_const(listing->files)) {
         if (!m_visitor.file(prefix, name))
             return false;
     }
     if (!m_subfolders)
         return true;
-    sortNaturally(listing->subfolders);
+    m_order.sort(listing->subfolders);
     for (const QString &name : std::as_const(listing->subfolders)) {
         if (m_visitor.enterSubfolder && !m_visitor.enterSubfolder())
             return false;

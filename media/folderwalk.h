@@ -1,11 +1,13 @@
 #pragma once
 
+#include "media/readingorder.h"
+
 #include <QString>
 
 #include <functional>
 
 // Walks a folder, and on request its subfolders, depth first: a folder's own files, then each
-// subfolder's whole tree, files and subfolders each in natural order, as a file manager lists
+// subfolder's whole tree, files and subfolders each in reading order, as a file manager lists
 // them. Links to files are files; links to folders are not followed, so a walk never loops. A
 // folder that cannot be listed is skipped with its subtree. A name that is not valid UTF-8
 // cannot be named by any path the program builds: that file or folder alone is skipped, and
@@ -32,6 +34,7 @@ public:
 
 private:
     Visitor m_visitor;
+    ReadingOrder m_order;
     bool m_subfolders;
     int m_skippedNames = 0;
 };

@@ -5,12 +5,13 @@
 #include "app/playlistmodel.h"
 #include "media/folderwalk.h"
 #include "media/mediatexts.h"
-#include "media/wildcardpattern.h"
+#include "media/patternset.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QTreeView>
 
 namespace {
@@ -37,6 +39,19 @@ QLabel *plainLabel(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// What the fields offer as the user types: the folders and patterns of the last scans, newest
+// first.
+const QString FoldersKey = QStringLiteral("search/folders");
+const QString PatternsKey = QStringLiteral("search/patterns");
+constexpr int Remembered = 10;
+
+QCompleter *offering(QObject *parent) {
+    auto *completer = new QCompleter(new QStringListModel(parent), parent);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    return completer;
 }
 
 // A leading ~ is the home folder, as in a shell.
@@ -84,13 +99,15 @@ void Form1::createControls() {
     Combo1 = place(new QComboBox(Frame1), "Combo1", QRect(56, 12, 252, 24));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    // Completing inline would turn a typed "*" into "*.mp3", and that would be searched.
-    Combo1->setCompleter(nullptr);
+    // Completing inline would turn a typed "*" into "*.mp3", and that would be searched; a
+    // popup only offers.
+    Combo1->lineEdit()->setCompleter(offering(Combo1));
     Combo1->addItems(MediaTexts::patternList());
     Combo1->setCurrentIndex(0);
 
     Label2 = place(plainLabel(QStringLiteral("位置："), Frame1), "Label2", QRect(10, 43, 44, 22));
     Text1 = place(new QLineEdit(Frame1), "Text1", QRect(56, 42, 252, 24));
+    Text1->setCompleter(offering(Text1));
     QPalette grey = Text1->palette();
     grey.setColor(QPalette::Base, QColor(192, 192, 192));
     Text1->setPalette(grey);
@@ -113,6 +130,30 @@ void Form1::createControls() {
     Label3 = place(plainLabel({}, this), "Label3", QRect(8, 122, 424, 36));
     Label3->setWordWrap(true);
     Label4 = place(plainLabel({}, this), "Label4", QRect(8, 160, 424, 20));
+    offerRemembered();
+}
+
+void Form1::remember(const QString &folder, const QString &patterns) {
+    Settings &settings = *m_main.platform().settings;
+    const auto keep = [&settings](const QString &key, const QString &text) {
+        QStringList texts = settings.value(key).toStringList();
+        texts.removeAll(text);
+        texts.prepend(text);
+        settings.setValue(key, texts.mid(0, Remembered));
+    };
+    keep(FoldersKey, folder);
+    keep(PatternsKey, patterns);
+    offerRemembered();
+}
+
+void Form1::offerRemembered() {
+    const Settings &settings = *m_main.platform().settings;
+    const auto offer = [&settings](QCompleter *completer, const QString &key) {
+        static_cast<QStringListModel *>(completer->model())
+            ->setStringList(settings.value(key).toStringList());
+    };
+    offer(Text1->completer(), FoldersKey);
+    offer(Combo1->completer(), PatternsKey);
 }
 
 void Form1::reject() {
@@ -153,6 +194,9 @@ void Form1::startOrStop() {
     // A Start that arrives while a stopped scan is still unwinding would nest a second scan.
     if (m_scanRunning)
         return;
+    // The last scan's result goes, so that it is never taken for this one's.
+    Label3->clear();
+    Label4->clear();
     const QString location = withHomeFolder(Text1->text());
     const QFileInfo folder(location);
     if (!folder.isDir() || !folder.isReadable()) {
@@ -173,16 +217,19 @@ void Form1::start(const QString &folder) {
     FoundCount = 0;
     m_listFull = false;
     m_skippedNames = 0;
+    m_alreadyListed = 0;
+    m_listed = m_main.model().paths();
     setInputsEnabled(false);
     eventPump.showBusyPointer();
 
     m_scanRunning = true;
-    // An invalid pattern matches nothing, so the scan finds nothing and ends at once.
-    const WildcardPattern pattern(Combo1->currentText().trimmed());
+    remember(Text1->text(), Combo1->currentText());
+    // An invalid pattern matches nothing, so a scan with no other ends at once.
+    const PatternSet patterns({Combo1->currentText()});
     // Undo takes back a whole scan at once.
     m_main.model().beginGroupedChange();
-    if (pattern.isValid())
-        ScanFolder(folder, pattern);
+    if (!patterns.onlyInvalid())
+        ScanFolder(folder, patterns);
     m_main.model().endGroupedChange();
     m_scanRunning = false;
 
@@ -195,7 +242,8 @@ void Form1::start(const QString &folder) {
     const QString end = m_listFull      ? MediaTexts::listFull()
                         : StopRequested ? MediaTexts::stopped()
                                         : MediaTexts::completed();
-    Label3->setText(MediaTexts::withSkippedNames(end, m_skippedNames));
+    Label3->setText(MediaTexts::withSkipped(end, m_skippedNames, m_alreadyListed));
+    m_listed.clear();
     Searching = false;
     m_main.updaterowcommands();
     if (m_closed)
@@ -216,9 +264,9 @@ void Form1::setInputsEnabled(bool enabled) {
         input->setEnabled(enabled);
 }
 
-void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
+void Form1::ScanFolder(const QString &folder, const PatternSet &patterns) {
     FolderWalk walk(
-        {[&](const QString &in, const QString &name) { return examine(in, name, pattern); },
+        {[&](const QString &in, const QString &name) { return examine(in, name, patterns); },
          [this] { return !StopRequested; }},
         Check1->isChecked());
     walk.run(folder);
@@ -227,7 +275,7 @@ void Form1::ScanFolder(const QString &folder, const WildcardPattern &pattern) {
 
 // One file of the walk; answers whether the scan goes on. The stop test follows the match, so
 // the file after a Stop is still examined.
-bool Form1::examine(const QString &folder, const QString &name, const WildcardPattern &pattern) {
+bool Form1::examine(const QString &folder, const QString &name, const PatternSet &patterns) {
     EventPump &eventPump = *m_main.platform().eventPump;
     // Only a pass shows the progress, so it is built only for one, with the counts reached
     // before this file.
@@ -237,7 +285,7 @@ bool Form1::examine(const QString &folder, const QString &name, const WildcardPa
         Label4->setText(MediaTexts::foundCount(FoundCount));
         m_main.showcount(RowCount);
     }
-    if (pattern.matches(name) && !addFind(folder + name))
+    if (patterns.matches(name) && !addFind(folder + name))
         return false;
     if (StopRequested)
         return false;
@@ -249,6 +297,11 @@ bool Form1::examine(const QString &folder, const QString &name, const WildcardPa
 // False when the table is full, which ends the scan. Rows deleted through the pump may leave
 // RowCount past the end of the table: a find then goes to the end, never further.
 bool Form1::addFind(const QString &path) {
+    // A file the table lists already is skipped, as Add skips it.
+    if (m_listed.contains(path)) {
+        ++m_alreadyListed;
+        return true;
+    }
     PlaylistModel &model = m_main.model();
     if (RowCount >= MaxRows || model.rowCount() >= MaxRows) {
         m_listFull = true;
@@ -260,6 +313,7 @@ bool Form1::addFind(const QString &path) {
         return true;
     ++RowCount;
     ++FoundCount;
+    m_listed.insert(entry->path);
     model.insertEntry(std::min(RowCount, model.rowCount() + 1) - 1, std::move(*entry));
     return true;
 }

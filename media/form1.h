@@ -3,6 +3,7 @@
 #include "media/filequery.h"
 
 #include <QDialog>
+#include <QSet>
 
 #include <optional>
 
@@ -12,7 +13,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WildcardPattern;
+class PatternSet;
 class frmmain;
 
 // The media search dialog: walks a folder, and on request its subfolders, and appends every
@@ -61,8 +62,11 @@ private:
     void start(const QString &folder);
     void stop();
     void setInputsEnabled(bool enabled);
-    void ScanFolder(const QString &folder, const WildcardPattern &pattern);
-    bool examine(const QString &folder, const QString &name, const WildcardPattern &pattern);
+    void ScanFolder(const QString &folder, const PatternSet &patterns);
+    bool examine(const QString &folder, const QString &name, const PatternSet &patterns);
+    // The folder and the patterns of a scan, offered by the two fields from then on.
+    void remember(const QString &folder, const QString &patterns);
+    void offerRemembered();
     bool addFind(const QString &path);
 
     frmmain &m_main;
@@ -73,4 +77,7 @@ private:
     // How the last scan ended, besides a Stop.
     bool m_listFull = false;
     int m_skippedNames = 0;
+    // The paths in the table when the scan started, and the finds since.
+    QSet<QString> m_listed;
+    int m_alreadyListed = 0;
 };

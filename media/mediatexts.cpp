@@ -57,14 +57,32 @@ QString listFull() {
     return QStringLiteral("列表已满（最多%1个节目文件），停止查找！").arg(MaxRows);
 }
 
-QString skippedNames(int skipped) {
-    return QStringLiteral("已跳过%1个名称不是UTF-8编码的文件或文件夹。").arg(skipped);
+namespace {
+
+QString undecodable(int count) {
+    return QStringLiteral("%1个名称不是UTF-8编码的文件或文件夹").arg(count);
 }
 
-QString withSkippedNames(const QString &endMessage, int skipped) {
-    if (skipped == 0)
+} // namespace
+
+QString skippedNames(int skipped) {
+    return QStringLiteral("已跳过") + undecodable(skipped) + QStringLiteral("。");
+}
+
+QString withSkipped(const QString &endMessage, int undecodableNames, int listed) {
+    QStringList skipped;
+    if (undecodableNames > 0)
+        skipped << undecodable(undecodableNames);
+    if (listed > 0)
+        skipped << QStringLiteral("%1个列表中已有的节目文件").arg(listed);
+    if (skipped.isEmpty())
         return endMessage;
-    return endMessage + QLatin1Char('\n') + skippedNames(skipped);
+    return endMessage + QStringLiteral("\n已跳过") + skipped.join(QStringLiteral("、")) +
+           QStringLiteral("。");
+}
+
+QString collectingDrop(int examined) {
+    return QStringLiteral("正在读取拖入的文件夹：已查看%1个文件…").arg(examined);
 }
 
 QString noFolder(const QString &location) {

@@ -27,8 +27,11 @@ QString stopped();
 QString listFull();
 // How many names were skipped for not being UTF-8.
 QString skippedNames(int skipped);
-// The end message, and on its second line the skipped names' count when there were any.
-QString withSkippedNames(const QString &endMessage, int skipped);
+// The end message, and on its second line what was skipped: names that are not UTF-8, files
+// the table lists already.
+QString withSkipped(const QString &endMessage, int undecodableNames, int listed);
+// While a dropped folder is read.
+QString collectingDrop(int examined);
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);
 

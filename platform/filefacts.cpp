@@ -17,11 +17,15 @@ qint64 nanoseconds(const struct statx_timestamp &time) {
     return time.tv_sec * 1000000000 + time.tv_nsec;
 }
 
+// The system would read such a name only up to its NUL, and so answer for another one.
+bool namesNothing(const QString &path) {
+    return path.contains(QChar(0));
+}
+
 } // namespace
 
 std::optional<FileFacts> FileFacts::of(const QString &path) {
-    // The system would read the name only up to a NUL, and so answer for another one.
-    if (path.contains(QChar(0)))
+    if (namesNothing(path))
         return std::nullopt;
     struct statx status {};
     if (statx(AT_FDCWD, QFile::encodeName(path).constData(), 0,
@@ -39,4 +43,11 @@ std::optional<FileFacts> FileFacts::of(const QString &path) {
     if (!facts.created.isValid())
         facts.created = localTime(status.stx_mtime);
     return facts;
+}
+
+bool FileFacts::exists(const QString &path) {
+    if (namesNothing(path))
+        return false;
+    struct statx status {};
+    return statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_TYPE, &status) == 0;
 }

@@ -21,4 +21,6 @@ struct FileFacts {
 
     // The facts, or nothing when no entry can be reached at path.
     static std::optional<FileFacts> of(const QString &path);
+    // Whether an entry can be reached at path: the same question, with no times to convert.
+    static bool exists(const QString &path);
 };

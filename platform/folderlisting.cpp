@@ -85,7 +85,7 @@ std::optional<FolderListing> FolderListing::read(const QString &folder) {
             continue;
         std::optional<QString> name = decodedName(entry->d_name);
         if (!name)
-            ++listing.undecodableNames;
+            ++(kind == EntryKind::File ? listing.undecodableFiles : listing.undecodableFolders);
         else
             (kind == EntryKind::File ? listing.files : listing.subfolders) << std::move(*name);
     }

@@ -15,7 +15,8 @@ struct FolderListing {
     QStringList subfolders;
     // Files and subfolders left out because their names are not valid UTF-8: no path the
     // program builds could name them.
-    int undecodableNames = 0;
+    int undecodableFiles = 0;
+    int undecodableFolders = 0;
 
     // The listing, or nothing when the folder cannot be opened.
     static std::optional<FolderListing> read(const QString &folder);

@@ -10,7 +10,7 @@
 namespace {
 
 RegularFileBytes refused(RegularFileBytes::Status status, int error = 0) {
-    return {status, {}, error != 0 ? qt_error_string(error) : QString()};
+    return {status, {}, error};
 }
 
 } // namespace
@@ -42,7 +42,7 @@ RegularFileBytes RegularFileBytes::read(const QString &path, qint64 maxSize) {
     RegularFileBytes result;
     result.bytes = file.read(maxSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return {Status::CannotOpen, {}, file.errorString()};
+        return refused(Status::CannotOpen, EIO);
     if (result.bytes.size() > maxSize)
         return refused(Status::TooLarge);
     return result;

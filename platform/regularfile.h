@@ -11,8 +11,8 @@ struct RegularFileBytes {
 
     Status status = Status::Read;
     QByteArray bytes;
-    // The system's reason when the file could not be opened or read.
-    QString reason;
+    // The system's error number when the file could not be opened or read.
+    int error = 0;
 
     static RegularFileBytes read(const QString &path, qint64 maxSize);
 };

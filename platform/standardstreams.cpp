@@ -2,16 +2,25 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace StandardStreams {
 
-std::optional<QString> writeOutput(const QByteArray &bytes) {
+void reserveClosedStreams() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        // The lowest free number is the closed one, the lower ones being open by now.
+        if (::fcntl(fd, F_GETFD) == -1 && ::open("/dev/null", O_RDONLY) != fd)
+            return;
+    }
+}
+
+int writeOutput(const QByteArray &bytes) {
     errno = 0;
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     if (std::fflush(stdout) != 0 || written != size_t(bytes.size()))
-        return qt_error_string(errno);
-    return std::nullopt;
+        return errno != 0 ? errno : EIO;
+    return 0;
 }
 
 void writeError(const QString &text) {

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "playlist/lifecyclecommands.h"
 #include "playlist/playlistfile.h"
+#include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
 
 namespace {
@@ -45,8 +46,10 @@ void openPlaylist(frmmain &form, const QString &path) {
     Result<LoadedPlaylist> loaded = loadPlaylistFile(path);
     if (!loaded.ok()) {
         // The described refusal of a file without the PLS header carries no icon.
-        const MessageIcon icon =
-            loaded.error() == PlaylistTexts::notPls() ? MessageIcon::None : MessageIcon::Warning;
+        const MessageIcon icon = loaded.failure().kind == FailureKind::NotPlaylist &&
+                                         formatOf(path) == &formatInfo(PlaylistFormat::Pls)
+                                     ? MessageIcon::None
+                                     : MessageIcon::Warning;
         messages.showMessage(&form, loaded.error(), AppTexts::title(), icon);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // The table holds at most this many rows: row positions and counters are 16-bit signed numbers
 // in the program's rules, and every command that adds rows stops at this bound.
@@ -30,6 +31,8 @@ struct PlaylistEntry {
     bool relative = false;
     // The time the created cell shows, kept so that rows sort by time rather than by text.
     QDateTime createdTime = {};
+    // The other "#EXT…" lines an M3U gave the entry, written back after its "#EXTINF" line.
+    QStringList directives{};
 
     bool isLocal() const { return kind != Kind::Address; }
 };

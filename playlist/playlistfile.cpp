@@ -7,6 +7,9 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
 #include "playlist/playlistwriter.h"
+#include "playlist/systemerror.h"
+#include "playlist/textencoding.h"
+#include "playlist/windowspath.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -38,17 +41,36 @@ bool isAddress(const QString &location) {
     return location.contains(QLatin1String("://")) && scheme.match(location).hasMatch();
 }
 
+// A Windows path kept as written is the one local path not from the root: it names no file
+// here, and looking it up would search the program's current folder.
+std::optional<PlaylistEntry> localEntry(const QString &path, FileQuery &query) {
+    return path.startsWith(u'/') ? query.localEntryFor(path) : std::nullopt;
+}
+
+// Whether the entry's path, read as a Windows path, took another place.
+bool takeWindowsLocation(ResolvedEntry &resolved, const QDir &listFolder) {
+    std::optional<WindowsLocation> windows = windowsLocation(resolved.path, listFolder);
+    if (!windows)
+        return false;
+    resolved.path = std::move(windows->path);
+    resolved.address = windows->address;
+    resolved.relative = windows->relative;
+    return true;
+}
+
 Result<QByteArray> readPlaylistBytes(const QString &path) {
     RegularFileBytes file = RegularFileBytes::read(path, MaxPlaylistBytes);
     switch (file.status) {
     case RegularFileBytes::Status::Read:
         break;
     case RegularFileBytes::Status::CannotOpen:
-        return Failure{PlaylistTexts::readFailed(path, file.reason)};
+        return Failure{failureKindOf(file.error, FailureKind::Unreadable),
+                       PlaylistTexts::readFailed(path, file.error)};
     case RegularFileBytes::Status::NotRegular:
-        return Failure{PlaylistTexts::notRegularFile(path)};
+        return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularFile(path)};
     case RegularFileBytes::Status::TooLarge:
-        return Failure{PlaylistTexts::tooLarge(path, MaxPlaylistBytes / (1024 * 1024))};
+        return Failure{FailureKind::TooLarge,
+                       PlaylistTexts::tooLarge(path, MaxPlaylistBytes / (1024 * 1024))};
     }
     return std::move(file.bytes);
 }
@@ -89,12 +111,13 @@ std::vector<PlaylistEntry> rowsFor(const std::vector<ListedEntry> &entries,
 } // namespace
 
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
-    ResolvedEntry resolved{entry.location, false, false, entry.title, entry.length};
+    ResolvedEntry resolved{entry.location, false,        false,
+                           entry.title,    entry.length, entry.directives};
     if (std::optional<QString> local = fileUriPath(entry.location))
         resolved.path = *local;
     else if (isAddress(entry.location))
         resolved.address = true;
-    if (!resolved.address) {
+    if (!resolved.address && !takeWindowsLocation(resolved, listFolder)) {
         // Relative entries were relative to the playlist's folder wherever it was made.
         resolved.relative = QDir::isRelativePath(resolved.path);
         resolved.path = QDir::cleanPath(
@@ -111,37 +134,44 @@ PlaylistEntry rowFor(const ResolvedEntry &entry, FileQuery &query) {
             row.name = entry.path;
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Address;
-    } else if (std::optional<PlaylistEntry> local = query.localEntryFor(entry.path)) {
+    } else if (std::optional<PlaylistEntry> local = localEntry(entry.path, query)) {
         row = std::move(*local);
     } else {
-        row.name = QFileInfo(entry.path).fileName();
+        row.name = localFileName(entry.path);
         row.path = entry.path;
         row.kind = PlaylistEntry::Kind::Missing;
     }
     row.title = entry.title;
     row.length = entry.length;
     row.relative = entry.relative;
+    row.directives = entry.directives;
     return row;
 }
 
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
-    const std::optional<PlaylistFormat> format = formatOf(path);
-    if (!format)
-        return Failure{PlaylistTexts::cannotOpenFormat(path)};
     const Result<QByteArray> bytes = readPlaylistBytes(path);
     if (!bytes.ok())
-        return Failure{bytes.error()};
+        return bytes.failure();
+    // Lists come under many names ("list.php"): what the content says wins over the extension.
+    // Every format's own marks are ASCII, so any reading of the text shows them.
+    const PlaylistText text = decodePlaylistText(bytes.value());
+    const FormatInfo *format = formatToRead(text.text, path);
+    if (!format)
+        return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
 
-    const QString text = decodePlaylistText(bytes.value(), isAlwaysUtf8(*format));
-    const Result<std::vector<ListedEntry>> entries = readPlaylistEntries(*format, text, path);
+    const QString listFolder = QFileInfo(path).absolutePath();
+    const Result<std::vector<ListedEntry>> entries =
+        text.sure || format->alwaysUtf8
+            ? readPlaylistEntries(format->format, text.text, path)
+            : readLegacyEntries(format->format, bytes.value(), path, QDir(listFolder));
     if (!entries.ok())
-        return Failure{entries.error()};
+        return entries.failure();
 
     LoadedPlaylist loaded;
-    loaded.rows = rowsFor(entries.value(), QFileInfo(path).absolutePath());
+    loaded.rows = rowsFor(entries.value(), listFolder);
     for (PlaylistEntry &row : loaded.rows) {
-        // ASX gives every entry a title, the file's name where it has none of its own.
-        if (*format == PlaylistFormat::Asx && row.title == row.name)
+        // Vantrel's own ASX gives a row without a title its file's name; any other title is kept.
+        if (format->format == PlaylistFormat::Asx && row.isLocal() && row.title == row.name)
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
             loaded.firstMissing << row.path;
@@ -150,11 +180,19 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
 }
 
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
-                              const CodePage &codePage) {
-    const Result<QByteArray> encoded = encodePlaylist(target, rows, codePage);
+                              const WriteOptions &options) {
+    const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
     if (!encoded.ok())
-        return Failure{encoded.error()};
-    if (const std::optional<QString> reason = replaceFileContents(target, encoded.value()))
-        return Failure{PlaylistTexts::writeFailed(target, *reason)};
-    return {};
+        return encoded.failure();
+    const FileReplacement written = replaceFileContents(target, encoded.value());
+    switch (written.status) {
+    case FileReplacement::Status::Written:
+        return {};
+    case FileReplacement::Status::NotRegular:
+        return Failure{FailureKind::NotRegular, PlaylistTexts::notRegularTarget(target)};
+    case FileReplacement::Status::Failed:
+        break;
+    }
+    return Failure{failureKindOf(written.error, FailureKind::WriteFailed),
+                   PlaylistTexts::writeFailed(target, written.error, written.backup)};
 }

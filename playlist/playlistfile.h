@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playlist/entrylocations.h"
 #include "playlist/listedentry.h"
 #include "playlist/playlistentry.h"
 #include "playlist/result.h"
@@ -10,7 +11,6 @@
 
 #include <vector>
 
-class CodePage;
 class FileQuery;
 
 // Playlist files are read whole, so one larger than this is refused before it is read.
@@ -26,10 +26,12 @@ struct ResolvedEntry {
     bool relative = false;
     QString title;
     int length = -1;
+    QStringList directives{};
 };
 
 // file:// URIs (with or without "localhost") name local paths, percent-escapes decoded; any
-// other "scheme://" is an address; a path is taken relative to the playlist's folder.
+// other "scheme://" is an address; a path is taken relative to the playlist's folder; a Windows
+// path that names nothing as written is read as Windows reads it (windowsLocation).
 ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder);
 
 // The row of one resolved entry: a file's row as Add builds it, a folder's row, a missing
@@ -45,13 +47,17 @@ struct LoadedPlaylist {
     QStringList firstMissing;
 };
 
-// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX or XSPF file: every entry becomes a row, in file
+// Reads a PLS, M3U (.m3u, .m3u8), RAM, ASX, XSPF or Reference file, in the format its content
+// says where it clearly says one, else in its extension's: every entry becomes a row, in file
 // order, duplicates kept. Only the playlist file itself can fail the load: unreadable, not a
-// regular file, larger than MaxPlaylistBytes, not of its format, or more entries than the table
-// holds. No input can block or exhaust the program.
+// regular file, larger than MaxPlaylistBytes, not of its format, of no format that its
+// extension or its content names (UnknownFormat), or more entries than the table holds. No
+// input can block or exhaust the program.
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
 
 // Writes every row to target in the format its extension selects. The old file is replaced
-// only once every byte of the new one has reached the disk.
+// only once every byte of the new one has reached the disk, and keeps its owner, mode and
+// extended attributes (a file of several hard links is written in place). A FIFO, a device, a
+// socket or a folder, or a link to one, is refused before anything is opened on it.
 Result<void> savePlaylistFile(const QString &target, const std::vector<PlaylistEntry> &rows,
-                              const CodePage &codePage);
+                              const WriteOptions &options = {});

@@ -7,17 +7,30 @@
 #include "playlist/xmlplaylistreader.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
+#include <map>
 #include <optional>
 #include <vector>
 
 namespace {
 
+// The comma before an "#EXTINF" title: the first outside double quotes, since attribute values
+// (tvg-name="News, Live") may hold commas; with a quote left open, the first of all.
+qsizetype titleComma(QStringView info) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        if (info[i] == u'"')
+            quoted = !quoted;
+        else if (info[i] == u',' && !quoted)
+            return i;
+    }
+    return info.indexOf(u',');
+}
+
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
     static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
-    const qsizetype comma = info.indexOf(QLatin1Char(','));
+    const qsizetype comma = titleComma(info);
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;
     const int length = match.hasMatch() ? match.captured(1).toInt(&ok) : -1;
@@ -25,35 +38,9 @@ void readExtinf(QStringView info, ListedEntry &entry) {
     entry.title = comma < 0 ? QString() : info.mid(comma + 1).trimmed().toString();
 }
 
-std::vector<ListedEntry> m3uEntries(const QString &text) {
-    const QLatin1String extinf("#EXTINF:");
-    std::vector<ListedEntry> entries;
-    ListedEntry next;
-    for (const QStringView line : splitLines(text)) {
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.startsWith(extinf, Qt::CaseInsensitive))
-            readExtinf(trimmed.mid(extinf.size()), next);
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
-            continue;
-        next.location = trimmed.toString();
-        entries.push_back(std::exchange(next, {}));
-    }
-    return entries;
-}
-
-std::vector<ListedEntry> ramEntries(const QString &text) {
-    std::vector<ListedEntry> entries;
-    for (const QStringView line : splitLines(text)) {
-        const QStringView location = line.trimmed();
-        if (!location.isEmpty())
-            entries.push_back({location.toString()});
-    }
-    return entries;
-}
-
-// The number N of a key that reads name + N, N from 1 to last in plain decimal; 0 for any other
-// key.
-int keyNumber(QStringView key, QLatin1String name, int last) {
+// The number N of a key that reads name + N, N from 1 in plain decimal of at most nine digits;
+// 0 for any other key.
+int keyNumber(QStringView key, QLatin1String name) {
     if (key.size() <= name.size() || key.size() > name.size() + 9 ||
         !ProfileFile::sameName(key.left(name.size()), name) || key[name.size()] == u'0')
         return 0;
@@ -63,102 +50,189 @@ int keyNumber(QStringView key, QLatin1String name, int last) {
             return 0;
         number = number * 10 + (c.unicode() - u'0');
     }
-    return number <= last ? number : 0;
+    return number;
 }
 
-Result<std::vector<ListedEntry>> plsEntries(const QString &text, const QString &list) {
-    qsizetype firstLineEnd = 0;
-    while (firstLineEnd < text.size() && text[firstLineEnd] != u'\r' && text[firstLineEnd] != u'\n')
-        ++firstLineEnd;
-    if (!ProfileFile::sameName(QStringView(text).left(firstLineEnd), QLatin1String("[playlist]")))
-        return Failure{PlaylistTexts::notPls()};
-
-    // The first value of each key, by number, read in one pass. A number past one more than the
-    // table holds is never read: a count that large fails.
-    constexpr int LastNumber = MaxRows + 1;
-    using Values = std::vector<std::optional<QStringView>>;
-    Values files, titles, lengths;
-    std::optional<QStringView> countText;
-    const auto keep = [](Values &values, int number, QStringView value) {
-        if (values.size() < size_t(number))
-            values.resize(size_t(number));
-        if (!values[size_t(number - 1)])
-            values[size_t(number - 1)] = value;
-    };
-    ProfileFile::forEachKey(
-        text, QLatin1String("playlist"), [&](QStringView key, QStringView value) {
-            if (const int number = keyNumber(key, QLatin1String("file"), LastNumber))
-                keep(files, number, value);
-            else if (const int number = keyNumber(key, QLatin1String("title"), LastNumber))
-                keep(titles, number, value);
-            else if (const int number = keyNumber(key, QLatin1String("length"), LastNumber))
-                keep(lengths, number, value);
-            else if (!countText && ProfileFile::sameName(key, QLatin1String("numberofentries")))
-                countText = value;
-        });
-    int count = countText ? ProfileFile::intValue(*countText) : -1;
-    // Without a count players read every FileN; an empty table would let the next Save
-    // overwrite them.
-    if (count < 0)
-        count = int(files.size());
-    if (count > MaxRows)
-        return Failure{PlaylistTexts::tooManyEntries(list, count, MaxRows)};
-    const auto value = [](const Values &values, int number) {
-        return size_t(number) <= values.size() && values[size_t(number - 1)]
-                   ? values[size_t(number - 1)]->trimmed()
-                   : QStringView();
-    };
-    std::vector<ListedEntry> entries;
-    entries.reserve(size_t(count));
-    for (int number = 1; number <= count; ++number) {
-        ListedEntry entry{value(files, number).toString(), value(titles, number).toString()};
-        bool ok = false;
-        const int length = value(lengths, number).toInt(&ok);
-        entry.length = ok && length >= 0 ? length : -1;
-        if (!entry.location.isEmpty())
-            entries.push_back(std::move(entry));
-    }
-    return entries;
+// The first value of each numbered key of one name, by number. One number more than the table
+// holds is enough to refuse the list, so no more are kept.
+using NumberedValues = std::map<int, QStringView>;
+void keep(NumberedValues &values, int number, QStringView value) {
+    if (number > 0 && values.size() <= size_t(MaxRows))
+        values.emplace(number, value.trimmed());
 }
 
-Result<std::vector<ListedEntry>> entriesOf(PlaylistFormat format, const QString &text,
-                                           const QString &list) {
-    switch (format) {
-    case PlaylistFormat::Pls:
-        return plsEntries(text, list);
-    case PlaylistFormat::M3u:
-    case PlaylistFormat::M3u8:
-        return m3uEntries(text);
-    case PlaylistFormat::Ram:
-        return ramEntries(text);
-    case PlaylistFormat::Asx:
-        return readAsxEntries(text);
-    case PlaylistFormat::Xspf:
-        break;
+// The first line of text that is not blank, found without splitting the whole text.
+QStringView firstLine(QStringView text) {
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QStringView line = text.mid(start, end - start);
+        if (!line.trimmed().isEmpty())
+            return line;
+        start = end + 1;
     }
-    return readXspfEntries(text);
+    return {};
+}
+
+// Whether the first line of text that is not blank is the header, as written (any case).
+bool startsWithHeader(QStringView text, QLatin1String header) {
+    return ProfileFile::sameName(firstLine(text), header);
+}
+
+// An M3U line of another "#EXT" kind than the header and "#EXTINF", kept with its entry.
+bool isDirective(QStringView line) {
+    return line.startsWith(QLatin1String("#EXT"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTINF"), Qt::CaseInsensitive) &&
+           !line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive);
+}
+
+// The name of the first element of an XML or ASX text, after blanks, the declaration, comments
+// and a document type; nothing for a text that does not start with one.
+QStringView rootElement(QStringView text) {
+    for (qsizetype at = 0;;) {
+        while (at < text.size() && text[at].isSpace())
+            ++at;
+        const QStringView rest = text.mid(at);
+        if (!rest.startsWith(u'<'))
+            return {};
+        if (!rest.startsWith(QLatin1String("<?")) && !rest.startsWith(QLatin1String("<!"))) {
+            qsizetype end = 1;
+            while (end < rest.size() && (rest[end].isLetterOrNumber() || rest[end] == u':'))
+                ++end;
+            return rest.mid(1, end - 1);
+        }
+        const QLatin1String close(rest.startsWith(QLatin1String("<!--")) ? "-->" : ">");
+        const qsizetype end = text.indexOf(close, at);
+        if (end < 0)
+            return {};
+        at = end + close.size();
+    }
+}
+
+// The format a text says it is by its first line or element, or nothing.
+std::optional<PlaylistFormat> formatOfContent(QStringView text) {
+    const QStringView line = firstLine(text);
+    if (ProfileFile::sameName(line, QLatin1String("[playlist]")))
+        return PlaylistFormat::Pls;
+    if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
+        return PlaylistFormat::M3u;
+    if (ProfileFile::sameName(line, QLatin1String("[reference]"))) {
+        bool referenced = false;
+        ProfileFile::forEachKey(
+            text, QLatin1String("reference"), [&](QStringView key, QStringView) {
+                referenced = referenced || keyNumber(key, QLatin1String("ref")) > 0;
+            });
+        return referenced ? std::optional(PlaylistFormat::Reference) : std::nullopt;
+    }
+    const QStringView root = rootElement(text);
+    if (root.compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0)
+        return PlaylistFormat::Asx;
+    if (root == QLatin1String("playlist"))
+        return PlaylistFormat::Xspf;
+    return std::nullopt;
 }
 
 } // namespace
 
-QString decodePlaylistText(const QByteArray &bytes, bool utf8Only) {
-    // A byte-order mark names the encoding, whatever else is asked; the decoder drops the mark.
-    if (const std::optional<QStringConverter::Encoding> marked =
-            QStringConverter::encodingForData(bytes))
-        return QStringDecoder(*marked).decode(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8Only || !utf8.hasError())
-        return text;
-    QStringDecoder gb18030("GB18030");
-    return gb18030.decode(bytes);
+Result<std::vector<ListedEntry>> readPlsEntries(const QString &text) {
+    if (!startsWithHeader(text, QLatin1String("[playlist]")))
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notPls()};
+    // Players read every FileN, whatever NumberOfEntries says: a count lower than the entries
+    // would lose them on the next save.
+    NumberedValues files, titles, lengths;
+    ProfileFile::forEachKey(text, QLatin1String("playlist"),
+                            [&](QStringView key, QStringView value) {
+                                if (const int number = keyNumber(key, QLatin1String("file")))
+                                    keep(files, number, value);
+                                else if (const int number = keyNumber(key, QLatin1String("title")))
+                                    keep(titles, number, value);
+                                else if (const int number = keyNumber(key, QLatin1String("length")))
+                                    keep(lengths, number, value);
+                            });
+    std::vector<ListedEntry> entries;
+    entries.reserve(files.size());
+    for (const auto &[number, file] : files) {
+        if (file.isEmpty())
+            continue;
+        ListedEntry entry{file.toString()};
+        if (const auto title = titles.find(number); title != titles.end())
+            entry.title = title->second.toString();
+        if (const auto length = lengths.find(number); length != lengths.end()) {
+            bool ok = false;
+            const int seconds = length->second.toInt(&ok);
+            entry.length = ok && seconds >= 0 ? seconds : -1;
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+Result<std::vector<ListedEntry>> readM3uEntries(const QString &text) {
+    const QLatin1String extinf("#EXTINF:");
+    std::vector<ListedEntry> entries;
+    ListedEntry next;
+    for (const QStringView line : splitLines(text)) {
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.startsWith(extinf, Qt::CaseInsensitive))
+            readExtinf(trimmed.mid(extinf.size()), next);
+        else if (isDirective(trimmed))
+            next.directives << trimmed.toString();
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        next.location = trimmed.toString();
+        entries.push_back(std::exchange(next, {}));
+    }
+    return entries;
+}
+
+Result<std::vector<ListedEntry>> readRamEntries(const QString &text) {
+    std::vector<ListedEntry> entries;
+    for (const QStringView line : splitLines(text)) {
+        const QStringView location = line.trimmed();
+        // RealPlayer stops at this line; what follows is often notes.
+        if (location == QLatin1String("--stop--"))
+            break;
+        if (!location.isEmpty() && !location.startsWith(u'#'))
+            entries.push_back({location.toString()});
+    }
+    return entries;
+}
+
+Result<std::vector<ListedEntry>> readReferenceEntries(const QString &text) {
+    if (!startsWithHeader(text, QLatin1String("[reference]")))
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
+    NumberedValues references;
+    ProfileFile::forEachKey(text, QLatin1String("reference"),
+                            [&](QStringView key, QStringView value) {
+                                keep(references, keyNumber(key, QLatin1String("ref")), value);
+                            });
+    std::vector<ListedEntry> entries;
+    for (const auto &[number, reference] : references) {
+        if (!reference.isEmpty())
+            entries.push_back({reference.toString()});
+    }
+    return entries;
+}
+
+const FormatInfo *formatToRead(const QString &text, const QString &path) {
+    const FormatInfo *byExtension = formatOf(path);
+    const std::optional<PlaylistFormat> byContent = formatOfContent(text);
+    if (!byContent || (byExtension && byExtension->format == *byContent))
+        return byExtension;
+    // An M3U header says nothing against the extension that makes it UTF-8.
+    if (*byContent == PlaylistFormat::M3u && byExtension &&
+        byExtension->format == PlaylistFormat::M3u8)
+        return byExtension;
+    return &formatInfo(*byContent);
 }
 
 Result<std::vector<ListedEntry>> readPlaylistEntries(PlaylistFormat format, const QString &text,
                                                      const QString &list) {
-    Result<std::vector<ListedEntry>> entries = entriesOf(format, text, list);
+    Result<std::vector<ListedEntry>> entries = formatInfo(format).read(text);
     if (entries.ok() && entries.value().size() > size_t(MaxRows))
         return Failure{
+            FailureKind::TooManyEntries,
             PlaylistTexts::tooManyEntries(list, qsizetype(entries.value().size()), MaxRows)};
     return entries;
 }

@@ -1,5 +1,10 @@
 #include "playlist/playlisttexts.h"
 
+#include "playlist/playlistformat.h"
+#include "playlist/systemerror.h"
+
+#include <cerrno>
+
 // Paths go to arg() in one call with the numbers: a path may itself hold "%1".
 namespace PlaylistTexts {
 
@@ -16,17 +21,37 @@ QString shortened(const QString &text) {
     return text.left(head) + QChar(0x2026) + text.mid(tail);
 }
 
+namespace {
+
+// "Name(*.a;*.b)|*.a;*.b", a filter entry of the dialogs.
+QString filterEntry(const QString &name, const QStringList &extensions) {
+    const QString patterns = QStringLiteral("*.") + extensions.join(QStringLiteral(";*."));
+    return name + u'(' + patterns + QStringLiteral(")|") + patterns;
+}
+
+} // namespace
+
 QString openFilter() {
-    return QStringLiteral(
-        "所有列表文件(*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf)|"
-        "*.pls;*.m3u;*.m3u8;*.ram;*.asx;*.xspf|"
-        "Pls文件(*.pls)|*.pls|M3u文件(*.m3u;*.m3u8)|*.m3u;*.m3u8|Ram文件(*.ram)|*.ram|"
-        "Asx文件(*.asx)|*.asx|Xspf文件(*.xspf)|*.xspf");
+    QStringList entries, every;
+    for (const FormatInfo &format : playlistFormats()) {
+        if (format.extensions.isEmpty())
+            continue;
+        entries << filterEntry(format.filterName, format.extensions);
+        every << format.extensions;
+    }
+    // Lists come under many names ("list.php"): Open reads what the content says.
+    entries.prepend(filterEntry(QStringLiteral("所有列表文件"), every));
+    entries << QStringLiteral("所有文件(*.*)|*.*");
+    return entries.join(u'|');
 }
 
 QString saveFilter() {
-    return QStringLiteral("Pls文件(*.pls)|*.pls|M3u文件(*.m3u)|*.m3u|Ram文件(*.ram)|*.ram|"
-                          "M3u8文件(*.m3u8)|*.m3u8|Xspf文件(*.xspf)|*.xspf");
+    QStringList entries;
+    for (const FormatInfo &format : playlistFormats()) {
+        if (format.write)
+            entries << filterEntry(format.filterName, {format.extensions.first()});
+    }
+    return entries.join(u'|');
 }
 
 QString unsavedQuestion() {
@@ -46,9 +71,8 @@ QString notXspf() {
 }
 
 QString unknownExtension(const QString &target) {
-    return QStringLiteral(
-               "无法保存“%1”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。")
-        .arg(shortened(target));
+    return QStringLiteral("无法保存“%1”：列表文件的扩展名必须是 %2。")
+        .arg(shortened(target), extensionList());
 }
 
 QString lineBreakInPath(const QString &target, const QString &path) {
@@ -61,12 +85,49 @@ QString unrepresentablePath(const QString &target, const QString &path) {
         .arg(shortened(target), shortened(path));
 }
 
-QString writeFailed(const QString &target, const QString &reason) {
-    return QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2").arg(shortened(target), reason);
+QString notRegularTarget(const QString &target) {
+    return QStringLiteral("无法保存“%1”：它不是普通文件，列表没有保存。").arg(shortened(target));
 }
 
-QString readFailed(const QString &list, const QString &reason) {
-    return QStringLiteral("无法读取列表文件“%1”，列表没有打开。\n%2").arg(shortened(list), reason);
+QString writeFailed(const QString &target, int error, const QString &backup) {
+    QString text = QStringLiteral("无法写入文件“%1”，列表没有保存。\n%2")
+                       .arg(shortened(target), systemReason(error));
+    if (!backup.isEmpty())
+        text += QStringLiteral("\n原来的内容没能写回，保存在“%1”中。").arg(shortened(backup));
+    return text;
+}
+
+QString systemReason(int error) {
+    switch (failureKindOf(error, FailureKind::WriteFailed)) {
+    case FailureKind::NoSpace:
+        return QStringLiteral("磁盘空间不足。");
+    case FailureKind::ReadOnly:
+        return QStringLiteral("磁盘是只读的。");
+    case FailureKind::NoPermission:
+        return QStringLiteral("没有访问权限。");
+    case FailureKind::NotFound:
+        return QStringLiteral("文件或文件夹不存在。");
+    case FailureKind::TooLarge:
+        return QStringLiteral("文件太大。");
+    default:
+        break;
+    }
+    switch (error) {
+    case EIO:
+        return QStringLiteral("读写磁盘时出错。");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长。");
+    // Standard output closed, or open for reading only.
+    case EBADF:
+        return QStringLiteral("已关闭，或不能写入。");
+    default:
+        return qt_error_string(error);
+    }
+}
+
+QString readFailed(const QString &list, int error) {
+    return QStringLiteral("无法读取列表文件“%1”，列表没有打开。\n%2")
+        .arg(shortened(list), systemReason(error));
 }
 
 QString notRegularFile(const QString &list) {
@@ -79,9 +140,8 @@ QString tooLarge(const QString &list, qint64 maxMiB) {
 }
 
 QString cannotOpenFormat(const QString &list) {
-    return QStringLiteral("无法打开“%1”：只能打开扩展名为 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf "
-                          "的列表文件。")
-        .arg(shortened(list));
+    return QStringLiteral("无法打开“%1”：只能打开扩展名为 %2 的列表文件。")
+        .arg(shortened(list), extensionList());
 }
 
 QString tooManyEntries(const QString &list, qsizetype count, int maximum) {
@@ -124,6 +184,14 @@ QString nothingMissing() {
 
 QString relocated(int found, int stillMissing) {
     return QStringLiteral("找到了%1个节目文件，还有%2个找不到。").arg(found).arg(stillMissing);
+}
+
+QString relocating(int examined) {
+    return QStringLiteral("正在查找找不到的节目文件：已查看%1个文件…").arg(examined);
+}
+
+QString relocationStopped(int found, int stillMissing) {
+    return QStringLiteral("查找已停止。") + relocated(found, stillMissing);
 }
 
 } // namespace PlaylistTexts

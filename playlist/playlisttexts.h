@@ -12,9 +12,10 @@ namespace PlaylistTexts {
 inline constexpr int MaxQuoted = 120;
 QString shortened(const QString &text);
 
-// The filter of the open dialog: every playlist it reads first, then each format.
+// The filter of the open dialog: every playlist it reads first, then each format, then every
+// file.
 QString openFilter();
-// The filter of the save dialogs: PLS, M3U and RAM files first, then M3U8 and XSPF.
+// The filter of the save dialogs: each format it writes, PLS, M3U and RAM files first.
 QString saveFilter();
 QString unsavedQuestion();
 QString notPls();
@@ -25,10 +26,17 @@ QString notXspf();
 QString unknownExtension(const QString &target);
 QString lineBreakInPath(const QString &target, const QString &path);
 QString unrepresentablePath(const QString &target, const QString &path);
-QString writeFailed(const QString &target, const QString &reason);
+QString notRegularTarget(const QString &target);
+// The system's reason for error; backup names where the old contents are when writing failed in
+// the middle and they could not be put back.
+QString writeFailed(const QString &target, int error, const QString &backup = {});
+
+// Why the system failed, in the user's words: the kind of failure error stands for (no space,
+// a read-only disk, no permission…), the system's own text only for the rare rest.
+QString systemReason(int error);
 
 // Opening: each says what failed; the list was left as it was.
-QString readFailed(const QString &list, const QString &reason);
+QString readFailed(const QString &list, int error);
 QString notRegularFile(const QString &list);
 QString tooLarge(const QString &list, qint64 maxMiB);
 QString cannotOpenFormat(const QString &list);
@@ -46,5 +54,8 @@ QString lengthTip(int seconds);
 // Repairing a list.
 QString nothingMissing();
 QString relocated(int found, int stillMissing);
+// While relocation walks a tree, and when it was stopped.
+QString relocating(int examined);
+QString relocationStopped(int found, int stillMissing);
 
 } // namespace PlaylistTexts

@@ -1,7 +1,7 @@
 #include "playlist/relocation.h"
 
 #include "media/filequery.h"
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "platform/folderlisting.h"
 
 #include <QHash>
@@ -34,9 +34,12 @@ int sharedTrailingFolders(const QStringList &parts, const QStringList &otherPart
     return shared;
 }
 
-// Every file under root whose case-folded name is a key of found, breadth first.
-void collectCandidates(const QString &root, QHash<QString, std::vector<Candidate>> &found) {
+// Every file under root whose case-folded name is a key of found, breadth first; false when
+// carryOn stopped the walk.
+bool collectCandidates(const QString &root, QHash<QString, std::vector<Candidate>> &found,
+                       const CarryOn &carryOn) {
     std::deque<std::pair<QString, int>> folders{{root, 0}};
+    int examined = 0;
     while (!folders.empty()) {
         const auto [folder, depth] = folders.front();
         folders.pop_front();
@@ -48,24 +51,28 @@ void collectCandidates(const QString &root, QHash<QString, std::vector<Candidate
             const auto wanted = found.find(name.toCaseFolded());
             if (wanted != found.end())
                 wanted->push_back({prefix + name, pathParts(prefix + name), depth});
+            if (carryOn && !carryOn(++examined))
+                return false;
         }
         for (const QString &subfolder : listing->subfolders)
             folders.emplace_back(prefix + subfolder, depth + 1);
     }
+    return true;
 }
 
 } // namespace
 
-Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder) {
+Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString &folder,
+                           const CarryOn &carryOn) {
     QHash<QString, std::vector<Candidate>> candidates;
     for (const PlaylistEntry &row : rows) {
         if (row.kind == PlaylistEntry::Kind::Missing && !pathParts(row.path).isEmpty())
             candidates.insert(pathParts(row.path).last().toCaseFolded(), {});
     }
-    if (!candidates.isEmpty())
-        collectCandidates(folder, candidates);
-
     Relocation relocation;
+    const ReadingOrder order;
+    if (!candidates.isEmpty())
+        relocation.stopped = !collectCandidates(folder, candidates, carryOn);
     for (size_t row = 0; row < rows.size(); ++row) {
         if (rows[row].kind != PlaylistEntry::Kind::Missing)
             continue;
@@ -78,12 +85,12 @@ Relocation relocateMissing(const std::vector<PlaylistEntry> &rows, const QString
         }
         const auto rank = [&parts](const Candidate &candidate) {
             return std::make_tuple(-sharedTrailingFolders(parts, candidate.parts),
-                                   candidate.parts.last() != parts.last(), candidate.depth,
-                                   naturalSortKey(candidate.path), candidate.path);
+                                   candidate.parts.last() != parts.last(), candidate.depth);
         };
         const auto nearest = std::min_element(
-            found->cbegin(), found->cend(),
-            [&rank](const Candidate &a, const Candidate &b) { return rank(a) < rank(b); });
+            found->cbegin(), found->cend(), [&](const Candidate &a, const Candidate &b) {
+                return rank(a) != rank(b) ? rank(a) < rank(b) : order.lessThan(a.path, b.path);
+            });
         relocation.found.emplace_back(int(row), nearest->path);
     }
     return relocation;

@@ -2,6 +2,7 @@
 
 #include "app/apptexts.h"
 #include "app/frmmain.h"
+#include "app/frmprogress.h"
 #include "app/playlistmodel.h"
 #include "media/filequery.h"
 #include "platform/platform.h"
@@ -44,9 +45,12 @@ void relocateMissingRows(frmmain &form) {
     if (folder.isEmpty())
         return;
 
-    EventPump &pump = *form.platform().eventPump;
-    pump.showBusyPointer();
-    const Relocation relocation = relocateMissing(form.model().entries(), folder);
+    Relocation relocation;
+    {
+        frmProgress progress(form, &PlaylistTexts::relocating);
+        relocation = relocateMissing(form.model().entries(), folder,
+                                     [&progress](int count) { return progress.carryOn(count); });
+    }
     FileQuery query;
     std::vector<std::pair<int, PlaylistEntry>> replacements;
     for (const auto &[row, path] : relocation.found) {
@@ -55,8 +59,9 @@ void relocateMissingRows(frmmain &form) {
     }
     // Every path found is one edit, which undo takes back whole.
     form.model().replaceEntriesAt(std::move(replacements));
-    pump.restorePointer();
     if (!relocation.found.empty())
         form.saved = false;
-    tell(form, PlaylistTexts::relocated(int(relocation.found.size()), relocation.stillMissing));
+    const int found = int(relocation.found.size());
+    tell(form, relocation.stopped ? PlaylistTexts::relocationStopped(found, relocation.stillMissing)
+                                  : PlaylistTexts::relocated(found, relocation.stillMissing));
 }

@@ -3,10 +3,12 @@
 #include "app/apptexts.h"
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
-#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "playlist/playlistfile.h"
+#include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -24,10 +26,10 @@ QString askSaveTarget(frmmain &form, const QString &initialName) {
 } // namespace
 
 bool WritePlaylist(frmmain &form, const QString &target) {
-    // A path in a playlist is the bytes of its file name, and Linux names files in UTF-8
-    // whatever the locale.
-    const Result<void> written =
-        savePlaylistFile(target, form.model().entries(), CodePage("UTF-8"));
+    WriteOptions options;
+    if (form.saveRelative())
+        options.relative = WriteOptions::Relative::Always;
+    const Result<void> written = savePlaylistFile(target, form.model().entries(), options);
     if (written.ok())
         return true;
     form.platform().messageBoxes->showMessage(&form, written.error(), AppTexts::title(),
@@ -37,10 +39,19 @@ bool WritePlaylist(frmmain &form, const QString &target) {
 
 QString saveTarget(frmmain &form) {
     const QString newListName = AppTexts::newListName();
-    if (form.listname != newListName)
+    if (form.listname != newListName && formatOf(form.listname))
         return form.listname;
-    const QString chosen = askSaveTarget(form, newListName);
-    return chosen == newListName ? QString() : chosen;
+    // A list opened from a file whose extension names no format that Vantrel writes ("list.php")
+    // is saved as one it writes: the dialog offers its name without that extension.
+    QString initialName = newListName;
+    if (form.listname != newListName) {
+        const QFileInfo list(form.listname);
+        initialName = list.completeBaseName().isEmpty()
+                          ? form.listname
+                          : list.dir().filePath(list.completeBaseName());
+    }
+    const QString chosen = askSaveTarget(form, initialName);
+    return chosen == initialName ? QString() : chosen;
 }
 
 void saveList(frmmain &form) {

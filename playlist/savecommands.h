@@ -7,8 +7,9 @@ class QString;
 // and returns false, the old file untouched.
 bool WritePlaylist(frmmain &form, const QString &target);
 
-// Where the list is saved: its own file, without a question, or, while it has none, a file
-// chosen in the save dialog. Empty when the user cancelled the dialog.
+// Where the list is saved: its own file, without a question, or, while it has none or one whose
+// extension names no format that Vantrel writes, a file chosen in the save dialog. Empty when the
+// user cancelled the dialog.
 QString saveTarget(frmmain &form);
 
 // File > 保存: into the save target; the written file becomes the list's name and the list is

@@ -2,6 +2,7 @@
 
 #include "playlist/playlisttexts.h"
 
+#include <QDir>
 #include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
@@ -40,28 +41,67 @@ QString unescaped(const QString &text) {
     return result;
 }
 
-// "[h:]mm:ss[.fraction]" as whole seconds, or -1.
-int asxDuration(const QString &value) {
-    const QStringList parts = value.trimmed().section(QLatin1Char('.'), 0, 0).split(u':');
-    if (parts.size() > 3)
-        return -1;
-    qint64 seconds = 0;
-    for (const QString &part : parts) {
-        bool ok = false;
-        seconds = seconds * 60 + part.toUInt(&ok);
-        if (!ok)
-            return -1;
-    }
+int boundedSeconds(qint64 seconds) {
     return seconds <= std::numeric_limits<int>::max() ? int(seconds) : -1;
+}
+
+// A duration as players write it, in whole seconds (a fraction dropped), or -1:
+// "[[h:]m:]s[.fraction]", "1h2m3s" (any of the three), "m.ss" (minutes and seconds, as
+// totem-pl-parser reads it) and plain seconds.
+int asxDuration(const QString &value) {
+    static const QRegularExpression forms[] = {
+        QRegularExpression(
+            QStringLiteral(R"(^(?:(?<h>\d{1,9}):)?(?<m>\d{1,9}):(?<s>\d{1,9})(?:\.\d*)?$)")),
+        QRegularExpression(
+            QStringLiteral(
+                R"(^(?=\d)(?:(?<h>\d{1,9})h)?(?:(?<m>\d{1,9})m)?(?:(?<s>\d{1,9})(?:\.\d*)?s)?$)"),
+            QRegularExpression::CaseInsensitiveOption),
+        QRegularExpression(QStringLiteral(R"(^(?<m>\d{1,9})\.(?<s>\d{1,9})$)")),
+        QRegularExpression(QStringLiteral(R"(^(?<s>\d{1,9})$)")),
+    };
+    const QString trimmed = value.trimmed();
+    for (const QRegularExpression &form : forms) {
+        const QRegularExpressionMatch match = form.match(trimmed);
+        if (match.hasMatch())
+            return boundedSeconds(match.captured(u"h").toLongLong() * 3600 +
+                                  match.captured(u"m").toLongLong() * 60 +
+                                  match.captured(u"s").toLongLong());
+    }
+    return -1;
+}
+
+bool hasScheme(const QString &reference) {
+    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+:"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return scheme.match(reference).hasMatch();
 }
 
 // A location with a scheme is an address or a file:// URI, taken as it stands; any other is a
 // relative reference, whose escapes are decoded here. (One letter before ":" is a drive.)
 QString xspfLocation(const QString &location) {
-    static const QRegularExpression scheme(QStringLiteral("^[a-z][a-z0-9+.-]+:"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return scheme.match(location).hasMatch() ? location
-                                             : QUrl::fromPercentEncoding(location.toUtf8());
+    return hasScheme(location) ? location : QUrl::fromPercentEncoding(location.toUtf8());
+}
+
+// reference resolved against base, both URI references as written. A relative base stays
+// relative to the list's folder: QUrl::resolved would drop its leading "../", which it resolves
+// against an absolute base only.
+QString resolved(const QString &base, const QString &reference) {
+    if (base.isEmpty() || hasScheme(reference))
+        return reference;
+    if (hasScheme(base))
+        return QUrl(base).resolved(QUrl(reference)).toString(QUrl::FullyEncoded);
+    if (reference.startsWith(u'/'))
+        return reference;
+    const QString joined = base.left(base.lastIndexOf(u'/') + 1) + reference;
+    const QString clean = QDir::cleanPath(joined);
+    return joined.endsWith(u'/') && !clean.endsWith(u'/') ? clean + u'/' : clean;
+}
+
+// The base of the current element's content: its xml:base against the base of its parent.
+QString baseOf(const QXmlStreamReader &xml, const QString &parentBase) {
+    const QStringView base = xml.attributes().value(
+        QStringLiteral("http://www.w3.org/XML/1998/namespace"), QStringLiteral("base"));
+    return base.isNull() ? parentBase : resolved(parentBase, base.trimmed().toString());
 }
 
 // Milliseconds as whole seconds, or -1.
@@ -115,7 +155,7 @@ Result<std::vector<ListedEntry>> readAsxEntries(const QString &text) {
         if (comment || name.isEmpty() || tag.startsWith(u'?'))
             continue;
         if (!inAsx && name != QLatin1String("asx"))
-            return Failure{PlaylistTexts::notAsx()};
+            return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
         inAsx = true;
         if (name == QLatin1String("entry")) {
             entry.emplace();
@@ -132,35 +172,45 @@ Result<std::vector<ListedEntry>> readAsxEntries(const QString &text) {
         }
     }
     if (!inAsx)
-        return Failure{PlaylistTexts::notAsx()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notAsx()};
     return entries;
 }
 
 Result<std::vector<ListedEntry>> readXspfEntries(const QString &text) {
     QXmlStreamReader xml(text);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("playlist"))
-        return Failure{PlaylistTexts::notXspf()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notXspf()};
+    // The base of each open element's content, the innermost last.
+    QStringList bases{baseOf(xml, {})};
     std::vector<ListedEntry> entries;
     std::optional<ListedEntry> track;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         const QStringView name = xml.name();
-        if (xml.isEndElement() && name == QLatin1String("track") && track) {
-            if (!track->location.isEmpty())
-                entries.push_back(std::move(*track));
-            track.reset();
+        if (xml.isEndElement()) {
+            bases.removeLast();
+            if (name == QLatin1String("track") && track) {
+                if (!track->location.isEmpty())
+                    entries.push_back(std::move(*track));
+                track.reset();
+            }
         }
         if (!xml.isStartElement())
             continue;
-        if (name == QLatin1String("track"))
-            track.emplace();
-        else if (track && name == QLatin1String("location") && track->location.isEmpty())
-            track->location = xspfLocation(xml.readElementText().trimmed());
-        else if (track && name == QLatin1String("title"))
+        // The texts read here end with their elements.
+        if (track && name == QLatin1String("location") && track->location.isEmpty()) {
+            const QString base = baseOf(xml, bases.last());
+            track->location = xspfLocation(resolved(base, xml.readElementText().trimmed()));
+        } else if (track && name == QLatin1String("title")) {
             track->title = xml.readElementText().trimmed();
-        else if (track && name == QLatin1String("duration"))
+        } else if (track && name == QLatin1String("duration")) {
             track->length = seconds(xml.readElementText().trimmed());
+        } else {
+            bases << baseOf(xml, bases.last());
+            if (name == QLatin1String("track"))
+                track.emplace();
+        }
     }
     if (xml.hasError())
-        return Failure{PlaylistTexts::notXspf()};
+        return Failure{FailureKind::NotPlaylist, PlaylistTexts::notXspf()};
     return entries;
 }

@@ -165,11 +165,16 @@ public:
 
 // A platform of fakes, with typed access to those that tests script or look into.
 struct FakePlatform {
+    FakePlatform() = default;
+    // Settings a previous run left.
+    explicit FakePlatform(const QVariantMap &stored) { settings->values = stored; }
+
     FakeFileDialog *fileDialog = new FakeFileDialog;
     FakeMessageBoxes *messageBoxes = new FakeMessageBoxes;
     FakeShell *shell = new FakeShell;
     FakeFolderPicker *folderPicker = new FakeFolderPicker;
     FakeEventPump *eventPump = new FakeEventPump;
+    FakeSettings *settings = new FakeSettings;
     Platform platform{std::unique_ptr<FileDialogBackend>(fileDialog),
                       std::unique_ptr<MessageBoxes>(messageBoxes),
                       std::unique_ptr<Shell>(shell),
@@ -177,5 +182,5 @@ struct FakePlatform {
                       std::make_unique<FakeProgramLauncher>(),
                       std::unique_ptr<FolderPicker>(folderPicker),
                       std::unique_ptr<EventPump>(eventPump),
-                      std::make_unique<FakeSettings>()};
+                      std::unique_ptr<Settings>(settings)};
 };

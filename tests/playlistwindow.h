@@ -27,8 +27,9 @@ struct PlaylistWindow {
     QAbstractItemModelTester tester{&form.model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest};
 
-    explicit PlaylistWindow(const QString &folder = {})
-        : dir(folder.isEmpty() ? temporary.path() : folder) {
+    explicit PlaylistWindow(const QString &folder = {}, const QVariantMap &settings = {})
+        : dir(folder.isEmpty() ? temporary.path() : folder)
+        , fakes(settings) {
         if (!folder.isEmpty())
             return;
         for (const char *name :

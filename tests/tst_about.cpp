@@ -1,5 +1,6 @@
 #include "about/frmabout.h"
 #include "about/getkeyvalue.h"
+#include "about/guidefile.h"
 #include "app/frmmain.h"
 #include "fakeplatform.h"
 
@@ -38,13 +39,42 @@ private Q_SLOTS:
         QCOMPARE(keyValue, text);
     }
 
+    void guideFileIsFound_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("installed wins") << true << true << u"share/vantrel/readme.txt"_s;
+        QTest::newRow("installed only") << true << false << u"share/vantrel/readme.txt"_s;
+        QTest::newRow("build tree") << false << true << u"bin/readme.txt"_s;
+        QTest::newRow("neither: where it belongs")
+            << false << false << u"share/vantrel/readme.txt"_s;
+    }
+
+    // The program in <prefix>/bin finds the guide in <prefix>/share/vantrel, or beside itself.
+    void guideFileIsFound() {
+        QFETCH(bool, installed);
+        QFETCH(bool, beside);
+        QFETCH(QString, found);
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(u"bin"_s) &&
+                QDir(prefix.path()).mkpath(u"share/vantrel"_s));
+        for (const auto &[wanted, path] : {std::pair(installed, u"share/vantrel/readme.txt"_s),
+                                           std::pair(beside, u"bin/readme.txt"_s)}) {
+            QFile file(prefix.filePath(path));
+            QVERIFY(!wanted || file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(guideFile(prefix.filePath(u"bin"_s)), prefix.filePath(found));
+    }
+
     void helpCommandsOpenTheirTargets_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QUrl>("target");
         const QString home = u"https://www.example.org/vantrel/"_s;
+        // No guide beside the test program or in its data folder: the installed place.
         QTest::newRow("guide") << u"munhelpzn"_s
-                               << QUrl::fromLocalFile(qApp->applicationDirPath() +
-                                                      u"/readme.txt"_s);
+                               << QUrl::fromLocalFile(
+                                      QDir::cleanPath(qApp->applicationDirPath() +
+                                                      u"/../share/vantrel/readme.txt"_s));
         QTest::newRow("faq") << u"munhelpfaq"_s << QUrl(home + u"faq.html"_s);
         QTest::newRow("mail") << u"munhelpemail"_s << QUrl(u"mailto:vantrel@example.org"_s);
         QTest::newRow("home page") << u"munhelpgoweb"_s << QUrl(home);

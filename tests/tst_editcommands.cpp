@@ -166,6 +166,28 @@ private Q_SLOTS:
         QTEST(w.form.edited, "edited");
     }
 
+    // A file named by a link, by a path through a linked folder, by a hard link or twice by one
+    // path is one file; missing files and streams are duplicates by their text alone.
+    void removeDuplicates() {
+        PlaylistWindow w;
+        QVERIFY(QFile::link(w.dir.filePath("loose.mp3"), w.dir.filePath("link.mp3")));
+        QVERIFY(QFile::link(w.dir.filePath("album"), w.dir.filePath("albumlink")));
+        QVERIFY(::link(QFile::encodeName(w.dir.filePath("notes.txt")),
+                       QFile::encodeName(w.dir.filePath("hard.txt"))) == 0);
+        w.open(w.make("d.m3u", "loose.mp3\nalbum/cover.jpg\nlink.mp3\nnotes.txt\ngone.mp3\n"
+                               "http://r.example/a\nalbumlink/cover.jpg\nhard.txt\ngone.mp3\n"
+                               "http://r.example/a\nloose.mp3\n"));
+        const QStringList all = w.names();
+        w.fakes.messageBoxes->shown.clear();
+        w.item("muneditremoveduplicates")->trigger();
+        QCOMPARE(w.names(), QStringList({"loose.mp3", "cover.jpg", "notes.txt", "gone.mp3", "a"}));
+        QVERIFY(!w.form.saved && w.countText() == "共有5个节目文件！");
+        w.item("muneditremoveduplicates")->trigger();
+        QCOMPARE(w.messages(), QStringList({"删除了6个重复项。", "列表中没有重复项。"}));
+        w.item("muneditundo")->trigger();
+        QCOMPARE(w.names(), all);
+    }
+
     // A row dragged from another window is no row of this table.
     void rowOfAnotherWindowIsNoDrop() {
         PlaylistWindow w, other;

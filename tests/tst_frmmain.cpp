@@ -1,5 +1,7 @@
 #include "playlistwindow.h"
 
+#include <QScreen>
+
 // The window from start-up through Add, drops and shortcuts, with a scripted file dialog and
 // real files in a temporary folder.
 using Window = PlaylistWindow;
@@ -14,6 +16,45 @@ private Q_SLOTS:
         QCOMPARE(w.form.listname, "新列表");
         QVERIFY(w.form.insertpos == 0 && !w.form.saved);
         QCOMPARE(w.countText(), "共有0个节目文件！");
+    }
+
+    // The table takes the window's room, the toolbar column stays at its right edge, and the
+    // next run opens the window as this one left it.
+    void tableFillsTheWindow_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("first run: the described size") << QSize() << false;
+        QTest::newRow("1280 by 1024") << QSize(1280, 1024) << false;
+        QTest::newRow("maximised") << QSize() << true;
+    }
+
+    void tableFillsTheWindow() {
+        QFETCH(QSize, size);
+        QFETCH(bool, maximised);
+        Window w;
+        QVERIFY(w.show());
+        if (size.isValid())
+            w.form.resize(size);
+        if (maximised)
+            w.form.showMaximized();
+        if (maximised)
+            QTRY_COMPARE(w.form.frameGeometry().width(),
+                         w.form.screen()->availableGeometry().width());
+        const QWidget *client = w.form.centralWidget();
+        const QWidget *column = w.form.findChild<QWidget *>("toolbarColumn");
+        QTRY_COMPARE(w.form.ListView1->geometry(),
+                     QRect(0, 0, client->width() - 31, client->height()));
+        QCOMPARE(column->geometry(), QRect(client->width() - 28, 0, 28, client->height()));
+        if (!maximised)
+            QCOMPARE(w.form.ListView1->width(), size.isValid() ? size.width() - 31 : 593);
+
+        w.fakes.messageBoxes->answers = {MessageAnswer::No};
+        const QSize left = w.form.size();
+        QVERIFY(w.form.close());
+        Window next({}, w.fakes.settings->values);
+        QCOMPARE(next.form.windowState().testFlag(Qt::WindowMaximized), maximised);
+        QVERIFY(next.show());
+        QTRY_COMPARE(next.form.size(), left);
     }
 
     void addBuildsRowsInReverseOrder() {
@@ -78,10 +119,12 @@ private Q_SLOTS:
         QCOMPARE(w.messages(),
                  added > 0 ? QStringList() : QStringList{"文件名太多，请部分加入后，再加入！"});
 
-        // A full table ends the command before the dialog opens.
+        // A full table ends the command before the dialog opens, and says so.
         w.load(MaxRows);
+        w.fakes.messageBoxes->shown.clear();
         w.item("muneditadd")->trigger();
         QVERIFY(w.fakes.fileDialog->openAnswers.empty() && !w.form.saved);
+        QCOMPARE(w.messages(), QStringList{"文件名太多，请部分加入后，再加入！"});
     }
 
     void drop_data() {
@@ -141,6 +184,7 @@ private Q_SLOTS:
         row(Qt::CTRL | Qt::Key_Q, "munfileexit");
         row(Qt::CTRL | Qt::Key_Z, "muneditundo");
         row(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, "muneditredo");
+        QTest::newRow("muneditredo, Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << "muneditredo";
         row(Qt::Key_Delete, "muneditdelete");
         row(Qt::ALT | Qt::Key_Up, "muneditgoon");
         row(Qt::ALT | Qt::Key_Down, "muneditgodown");

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -32,15 +33,18 @@ class TestListTool : public QObject {
     QString at(const QString &relative) const { return m_root + u'/' + relative; }
     // A name that is not UTF-8: no path can name it, and so nothing but its bytes removes it.
     QByteArray undecodable() const { return QFile::encodeName(at(u"music/sub/"_s)) + "\xff.mp3"; }
-    // Runs the tool in the tree, where no display can be opened, and answers its exit status.
-    int runTool(QProcess &tool, const QStringList &arguments) {
+    // Runs the tool in the tree, where no display can be opened, and answers its exit status; or
+    // the shell, which runs it as "$0" with what QProcess cannot give: bytes that are not UTF-8,
+    // closed streams, another user.
+    int runTool(QProcess &tool, const QStringList &arguments,
+                const QString &program = QStringLiteral(VANTREL_LIST)) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(u"QT_QPA_PLATFORM"_s);
         environment.insert(u"DISPLAY"_s, {});
         environment.insert(u"WAYLAND_DISPLAY"_s, {});
         tool.setProcessEnvironment(environment);
         tool.setWorkingDirectory(m_root);
-        tool.start(QStringLiteral(VANTREL_LIST), arguments);
+        tool.start(program, arguments);
         if (!tool.waitForFinished() || tool.exitStatus() != QProcess::NormalExit)
             return -1;
         return tool.exitCode();
@@ -56,8 +60,14 @@ private Q_SLOTS:
             QVERIFY(QFile(at(file)).open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(at(u"music/sub"_s), at(u"music/link"_s)));
         QVERIFY(::close(::open(undecodable().constData(), O_CREAT, 0644)) == 0);
-        for (const auto &[name, bytes] : {std::pair{u"lists/mixed.m3u"_s, MixedList},
-                                          std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")}}) {
+        QVERIFY(QFile(at(u"other/🎵.mp3"_s)).open(QIODevice::WriteOnly));
+        for (const auto &[name, bytes] :
+             {std::pair{u"lists/mixed.m3u"_s, MixedList},
+              std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")},
+              std::pair{u"lists/car.m3u"_s,
+                        QByteArray("../music/sub/c.mp3\n../music/a.mp3\n"
+                                   "http://radio.example/stream\n../gone.mp3\n")},
+              std::pair{u"lists/emoji.m3u"_s, QByteArray("../other/🎵.mp3\n")}}) {
             QFile list(at(name));
             QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
         }
@@ -90,14 +100,20 @@ private Q_SLOTS:
             "vantrel-list：找不到文件夹“" + root + "/nowhere”，请检查位置！\n", 3);
         row("find: unknown extension", {"find", "music", "-o", "x.txt"}, "",
             "vantrel-list：无法保存“" + root +
-                "/x.txt”：列表文件的扩展名必须是 .pls、.m3u、.m3u8、.ram、.asx 或 .xspf。\n",
+                "/x.txt”：列表文件的扩展名必须是 .pls、.m3u、.ram、.m3u8、.xspf、.asx、.wax 或 "
+                ".wvx。\n",
             2);
-        row("convert: keeps titles, lengths, streams, missing and relative entries",
+        row("convert: keeps titles, lengths, streams, missing and relative entries, ../ too",
             {"convert", "lists/mixed.m3u", "lists/mixed.m3u8"}, "", "", 0, "lists/mixed.m3u8",
-            "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream + "\r\n" + song + "\r\n");
-        row("convert: --relative where the target's folder holds the file",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream +
+                "\r\n../music/a.mp3\r\n");
+        row("convert: --relative from another folder",
             {"convert", "lists/mixed.m3u", "music/mixed.ram", "--relative"}, "", "", 0,
-            "music/mixed.ram", "file://" + missing + "\r\n" + stream + "\r\na.mp3\r\n");
+            "music/mixed.ram", "../lists/gone/x.mp3\r\n" + stream + "\r\na.mp3\r\n");
+        row("convert: --absolute", {"convert", "lists/mixed.m3u", "lists/abs.m3u", "--absolute"},
+            "", "", 0, "lists/abs.m3u",
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + missing + "\r\n" + stream + "\r\n" + song +
+                "\r\n");
         row("convert: not a playlist", {"convert", "lists/bad.pls", "x.m3u"}, "",
             "vantrel-list：“" + root + "/lists/bad.pls”：此文件不是有效的PLS文件！\n", 3);
         row("convert: a folder named like a list", {"convert", "lists/x.m3u", "x.pls"}, "",
@@ -105,13 +121,29 @@ private Q_SLOTS:
         row("check: lists the missing entries, changes nothing", {"check", "lists/mixed.m3u"},
             missing + "\n", "", 1, "lists/mixed.m3u", MixedList);
         row("check --remove", {"check", "lists/mixed.m3u", "--remove"}, missing + "\n", "", 0,
-            "lists/mixed.m3u", "#EXTM3U\r\n" + stream + "\r\n" + song + "\r\n");
+            "lists/mixed.m3u", "#EXTM3U\r\n" + stream + "\r\n../music/a.mp3\r\n");
         row("check --relocate", {"check", "lists/mixed.m3u", "--relocate", "other"}, "",
             "vantrel-list：找到了1个节目文件，还有0个找不到。\n", 0, "lists/mixed.m3u",
-            "#EXTM3U\r\n#EXTINF:123,Title one\r\n" + root + "/other/gone/x.mp3\r\n" + stream +
-                "\r\n" + song + "\r\n");
+            "#EXTM3U\r\n#EXTINF:123,Title one\r\n../other/gone/x.mp3\r\n" + stream +
+                "\r\n../music/a.mp3\r\n");
         row("show", {"show", "lists/mixed.m3u"},
             missing + "\tTitle one\t123\t0\n" + stream + "\t\t\t\n" + song + "\t\t\t1\n", "", 0);
+        const QByteArray exported = "\n有1个找不到的节目文件没有导出。\n";
+        row("export: the folders below the common one, Windows form",
+            {"export", "lists/car.m3u", "out", "--windows"}, "",
+            "vantrel-list：导出完成！复制了2个文件。\n列表已写入“" + root +
+                "/out/car.m3u”，数据已全部写入磁盘。" + exported,
+            0, "out/car.m3u", "#EXTM3U\r\nsub\\c.mp3\r\na.mp3\r\n" + stream + "\r\n");
+        row("export --flat", {"export", "lists/car.m3u", "out", "--flat"}, "",
+            "vantrel-list：导出完成！复制了2个文件。\n列表已写入“" + root +
+                "/out/car.m3u”，数据已全部写入磁盘。" + exported,
+            0, "out/car.m3u", "#EXTM3U\r\n001 c.mp3\r\n002 a.mp3\r\n" + stream + "\r\n");
+        row("export --windows: a name that GBK cannot hold",
+            {"export", "lists/emoji.m3u", "out", "--windows"}, "",
+            "vantrel-list：无法按 Windows 形式导出：“🎵.mp3”中有 GBK 编码不能表示的字符，而 "
+            "Windows 形式的 .m3u、.pls 和 .ram 列表用 GBK 编码。请把列表另存为 .m3u8 后再导出，"
+            "或不用 Windows 形式。没有复制任何文件。\n",
+            4);
         row("option without its value", {"check", "lists/mixed.m3u", "--relocate"}, "",
             "vantrel-list check：选项“--relocate”后面缺少值。\n"
             "用 vantrel-list check --help 查看用法。\n",
@@ -131,43 +163,87 @@ private Q_SLOTS:
         QCOMPARE(file.readAll(), run.bytes);
     }
 
+    void refusals_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        const auto row = [](const char *name, const QString &command, int status,
+                            const QString &err) {
+            QTest::newRow(name) << command << status << err;
+        };
+        const QString notUtf8 = u"vantrel-list：参数“%1”不是UTF-8编码的文件名（无法解码的字节显示为"
+                                "�）。\n用 vantrel-list --help 查看用法。\n"_s;
+        const QString notWritten =
+            u"vantrel-list：无法写入文件“%1/%2”，列表没有保存。\n没有访问权限。\n"_s;
+        const QString noOutput = u"vantrel-list：无法写到标准输出。\n%1\n"_s;
+        // As the user nobody, whom permissions bind unlike root.
+        const QString nobody =
+            u"setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" convert "_s;
+        row("existing list not UTF-8", u"\"$0\" show \"$(printf 'music/sub/\\377.mp3')\""_s, 2,
+            notUtf8.arg(u"music/sub/�.mp3"_s));
+        row("folder without permission", nobody + u"lists/mixed.m3u lists/new.m3u"_s, 4,
+            notWritten.arg(m_root, u"lists/new.m3u"_s));
+        row("read-only file of the user's own, in his folder",
+            nobody + u"lists/mixed.m3u own.m3u"_s, 4, notWritten.arg(m_root, u"own.m3u"_s));
+        row("full standard output", u"\"$0\" show lists/mixed.m3u >/dev/full"_s, 4,
+            noOutput.arg(u"磁盘空间不足。"_s));
+        row("closed standard output", u"\"$0\" show lists/mixed.m3u >&-"_s, 4,
+            noOutput.arg(u"已关闭，或不能写入。"_s));
+    }
+
+    void refusals() {
+        QFETCH(QString, command);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        if (command.startsWith(u"setpriv"_s) && ::geteuid() != 0)
+            QSKIP("only root may run the tool as another user");
+        // The tree is nobody's to write in, its folders are root's.
+        const QByteArray own = QFile::encodeName(at(u"own.m3u"_s));
+        QVERIFY(::chmod(QFile::encodeName(m_dir.path()), 0755) == 0 &&
+                ::chmod(QFile::encodeName(m_root), 0777) == 0);
+        QVERIFY(::close(::open(own, O_CREAT, 0444)) == 0 && ::chown(own, 65534, 65534) == 0);
+        QProcess tool;
+        QCOMPARE(runTool(tool, {u"-c"_s, u"exec "_s + command, VANTREL_LIST}, u"/bin/sh"_s),
+                 status);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardError()), err);
+    }
+
     void failedWriteKeepsTheOldList_data() {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("full disk") << false;
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only disk") << u"read-only"_s << u"磁盘是只读的。"_s;
+        // Written in place, and full in the middle: the old text goes back.
+        QTest::newRow("full disk, second hard link") << u"linked"_s << u"磁盘空间不足。"_s;
     }
 
     void failedWriteKeepsTheOldList() {
-        QFETCH(bool, readOnly);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         const QString disk = at(u"disk"_s), list = disk + u"/old.m3u"_s;
         const SmallDisk small(disk);
         if (!small.refusal.isEmpty())
             QSKIP(qPrintable(small.refusal));
-        QFile old(list), filler(disk + u"/filler"_s);
+        QFile old(list), filler(disk + u"/filler"_s), big(at(u"lists/big.m3u"_s));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
         old.close();
-        if (readOnly) {
-            QVERIFY(small.makeReadOnly());
-        } else {
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            filler.write(QByteArray(64 * 1024, 'x'));
-            filler.close();
-        }
+        // About 21 KiB of list for the 8 KiB left: room for a backup of the old list only.
+        QVERIFY(big.open(QIODevice::WriteOnly) &&
+                big.write(QByteArray("gone/x.mp3\n").repeated(1000)));
+        big.close();
+        QVERIFY(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(20 * 1024, 'x')));
+        filler.close();
+        const QByteArray name = QFile::encodeName(list);
+        QVERIFY(kind != u"linked"_s || ::link(name, name + ".link") == 0);
+        QVERIFY(kind != u"read-only"_s || small.makeReadOnly());
 
         QProcess tool;
-        QCOMPARE(runTool(tool, {u"convert"_s, u"lists/mixed.m3u"_s, list}), 4);
-        const QString err = QString::fromUtf8(tool.readAllStandardError());
-        QVERIFY2(err.startsWith(u"vantrel-list：无法写入文件“%1”，列表没有保存。\n"_s.arg(list)),
-                 qPrintable(err));
+        QCOMPARE(runTool(tool, {u"convert"_s, u"lists/big.m3u"_s, list}), 4);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardError()),
+                 u"vantrel-list：无法写入文件“%1”，列表没有保存。\n%2\n"_s.arg(list, reason));
         QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\n");
-        QCOMPARE(QDir(disk).entryList(QDir::Files).size(), readOnly ? 1 : 2);
-    }
-
-    void fullStandardOutputIsAFailedWrite() {
-        QProcess tool;
-        tool.setStandardOutputFile(u"/dev/full"_s);
-        QCOMPARE(runTool(tool, {u"show"_s, u"lists/mixed.m3u"_s}), 4);
-        QVERIFY(tool.readAllStandardError().startsWith("vantrel-list：无法写到标准输出。\n"));
+        // No new file and no backup is left.
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden).size(),
+                 kind == u"linked"_s ? 3 : 2);
     }
 
     // The tool needs no widget libraries.

@@ -1,4 +1,4 @@
-#include "media/naturalorder.h"
+#include "media/readingorder.h"
 #include "media/wildcardpattern.h"
 
 #include <QTest>
@@ -56,20 +56,77 @@ private Q_SLOTS:
         QCOMPARE(WildcardPattern(pattern).matches(name), outcome == y);
     }
 
-    // Letters in any case, numbers by value however long; names of one key by their own text.
-    void naturalOrder() {
-        QStringList names{u"Song 10"_s,
-                          u"song 2"_s,
-                          u"t100000000000000000000"_s,
-                          u"B"_s,
-                          u"t99999999999999999999"_s,
-                          u"a"_s,
-                          u"Song 02"_s,
-                          u"A"_s};
-        sortNaturally(names);
-        QCOMPARE(names,
-                 (QStringList{u"A"_s, u"a"_s, u"B"_s, u"Song 02"_s, u"song 2"_s, u"Song 10"_s,
-                              u"t99999999999999999999"_s, u"t100000000000000000000"_s}));
+    // The user's locale decides: pinyin under zh_CN, letters in any case, numbers by value
+    // however long, texts the collation holds equal by their code points.
+    void readingOrder_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("pinyin") << QStringList{u"李"_s, u"王"_s, u"张"_s, u"赵"_s, u"阿"_s}
+                                << QStringList{u"阿"_s, u"李"_s, u"王"_s, u"张"_s, u"赵"_s};
+        QTest::newRow("numbers in names, case, leading zeros")
+            << QStringList{u"Song 10"_s,
+                           u"song 2"_s,
+                           u"t100000000000000000000"_s,
+                           u"B"_s,
+                           u"t99999999999999999999"_s,
+                           u"a"_s,
+                           u"Song 02"_s,
+                           u"A"_s}
+            << QStringList{u"A"_s,
+                           u"a"_s,
+                           u"B"_s,
+                           u"Song 02"_s,
+                           u"song 2"_s,
+                           u"Song 10"_s,
+                           u"t99999999999999999999"_s,
+                           u"t100000000000000000000"_s};
+        QTest::newRow("numbered chinese names")
+            << QStringList{u"第10集"_s, u"第2集"_s, u"第1集"_s, u"第2集"_s}
+            << QStringList{u"第1集"_s, u"第2集"_s, u"第2集"_s, u"第10集"_s};
+    }
+
+    void readingOrder() {
+        QFETCH(QStringList, texts);
+        ReadingOrder(QLocale(QLocale::Chinese, QLocale::China)).sort(texts);
+        QTEST(texts, "sorted");
+    }
+
+    // ASCII texts alone take a short way; among other texts they must keep their order.
+    void asciiTextsKeepTheirOrderAmongOthers() {
+        const QStringList ascii{u"a_b"_s,
+                                u"a-b"_s,
+                                u"a b"_s,
+                                u"a1"_s,
+                                u"a.b"_s,
+                                u"a,b"_s,
+                                u"a(b"_s,
+                                u"a~b"_s,
+                                u"a\tb"_s,
+                                u"a\x01"
+                                "b"_s,
+                                u"ab"_s,
+                                u"A.B"_s,
+                                u"007"_s,
+                                u"7"_s,
+                                u"a10"_s,
+                                u"a9"_s,
+                                u"a#1"_s,
+                                u"[x]"_s,
+                                u"x 2.mp3"_s,
+                                u"x 10.mp3"_s,
+                                u"x2.mp3"_s,
+                                u"X 2.MP3"_s,
+                                u""_s};
+        for (const QLocale &locale :
+             {QLocale(QLocale::Chinese, QLocale::China), QLocale::c(), QLocale(QLocale::German)}) {
+            const ReadingOrder order(locale);
+            QStringList alone = ascii, among = ascii + QStringList{u"歌"_s, u"é"_s};
+            order.sort(alone);
+            order.sort(among);
+            among.removeAll(u"歌"_s);
+            among.removeAll(u"é"_s);
+            QCOMPARE(alone, among);
+        }
     }
 };
 

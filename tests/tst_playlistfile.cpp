@@ -2,6 +2,7 @@
 #include "playlist/playlistreader.h"
 #include "playlist/playlistwriter.h"
 #include "playlist/relocation.h"
+#include "playlist/textencoding.h"
 #include "playlistwindow.h"
 
 #include <QDirIterator>
@@ -19,7 +20,8 @@ struct Row {
     QString path, title{};
     int length = -1;
     bool relative = false;
-    auto tied() const { return std::tie(kind, path, title, length, relative); }
+    QStringList directives{};
+    auto tied() const { return std::tie(kind, path, title, length, relative, directives); }
     bool operator==(const Row &other) const { return tied() == other.tied(); }
 };
 char *toString(const Row &r) {
@@ -46,8 +48,9 @@ char *toString(const State &s) {
 }
 
 // The document before the command, made by the real commands: a.mp3 added to a fresh list;
-// that saved as own.m3u; l.m3u opened; that with b.mp3 added, or with every row checked.
-enum Start { Unnamed, Saved, Opened, Edited, Checked };
+// that saved as own.m3u; l.php (l.m3u under another name) opened; l.m3u opened; that with b.mp3
+// added, or with every row checked.
+enum Start { Unnamed, Saved, Foreign, Opened, Edited, Checked };
 
 // A File command on a prepared document, the user's answers, and what it must leave.
 struct Command {
@@ -103,7 +106,7 @@ class TestPlaylistFile : public QObject {
     QList<Row> rows() const {
         QList<Row> result;
         for (const PlaylistEntry &e : w->form.model().entries())
-            result << Row{e.kind, e.path, e.title, e.length, e.relative};
+            result << Row{e.kind, e.path, e.title, e.length, e.relative, e.directives};
         return result;
     }
     State state() const {
@@ -131,11 +134,14 @@ class TestPlaylistFile : public QObject {
         w->make("l.m3u", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
         w->make("b.m3u", "#EXTM3U\r\nb.mp3\r\n");
         w->make("old.pls", "old");
+        w->make("l.php", "#EXTM3U\na.mp3\n歌.mp3\na.mp3\n");
         if (start == Unnamed || start == Saved)
             w->add({at("a.mp3")});
         w->fakes.fileDialog->saveAnswers = {at("own.m3u")};
         if (start == Saved)
             trigger("munfilesave");
+        if (start == Foreign)
+            w->open("l.php");
         if (start >= Opened)
             w->open("l.m3u");
         if (start == Edited)
@@ -150,8 +156,9 @@ private Q_SLOTS:
     void init() {
         QVERIFY(QDir(m_work).removeRecursively());
         w = std::make_unique<PlaylistWindow>(m_work);
-        for (const char *name : {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3",
-                                 "literal%20name.mp3", "album/d.mp3"})
+        for (const char *name :
+             {"a.mp3", "b.mp3", "歌.mp3", "sub/c.mp3", "track #1.mp3", "literal%20name.mp3",
+              "album/d.mp3", "Don’t stop.mp3", "Café.mp3", "back\\slash.mp3"})
             w->make(name, "id3");
         w->form.show();
     }
@@ -220,7 +227,9 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(Rows, rows);
         QFETCH(QByteArray, charset);
-        const Result<QByteArray> encoded = encodePlaylist(target, rows, CodePage(charset));
+        WriteOptions options;
+        options.codePage = CodePage(charset);
+        const Result<QByteArray> encoded = encodePlaylist(target, rows, options);
         QTEST(encoded.error(), "error");
         QTEST(encoded.ok() ? encoded.value() : QByteArray(), "bytes");
     }
@@ -235,11 +244,12 @@ private Q_SLOTS:
                             const Entries &entries, const QString &error = {}) {
             QTest::newRow(name) << format << text << entries << error;
         };
-        row("pls: any case, lf, profile rules, beyond the count", PlaylistFormat::Pls,
-            "[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
-            "FILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 4A\nFile3=\"q.mp3'\n"
-            "File4=#x; y=1.mp3\nFile5=x",
-            {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}});
+        row("pls: any case, lf, profile rules, every file past the count, in number order",
+            PlaylistFormat::Pls,
+            "\r\n \t\n[Playlist]\n  ; File1=x\nno equals\n\t file1 \t=\t \"a.mp3\" \nFile1=x\n"
+            "File12=l.mp3\nFILE2=' b.mp3 '\nTitle2=B\nLENGTH2=61\nnumberofentries= 1A\n"
+            "File3=\"q.mp3'\nFile4=#x; y=1.mp3\nFile05=x\nFile9=",
+            {{"a.mp3"}, {"b.mp3", "B", 61}, {"\"q.mp3'"}, {"#x; y=1.mp3"}, {"l.mp3"}});
         row("pls: missing keys skipped, later sections unread", PlaylistFormat::Pls,
             "[playlist]\nFile1=a.mp3\nNumberOfEntries=3\nFile3=c.mp3\n[other]\nFile2=b.mp3\n",
             {{"a.mp3"}, {"c.mp3"}});
@@ -274,30 +284,80 @@ private Q_SLOTS:
             {{"file:///m/%E6%AD%8C.mp3", "歌", 62},
              {"sub/my song.mp3"},
              {"http://r.example/?a=1&b=2"}});
+        QString asx = "<asx>";
+        Entries timed;
+        const QStringList durations{"01:00:01.01", "02m25s", "24.59", "61", "2:05", "1:2:3.9", "x"};
+        for (const int seconds : {3601, 145, 1499, 61, 125, 3723, -1}) {
+            const QString value = durations[timed.size()];
+            asx += "<entry><duration value='" + value + "'/><ref href='" + value + "'/></entry>";
+            timed << ListedEntry{value, {}, seconds};
+        }
+        row("asx: durations, fractions dropped", PlaylistFormat::Asx, asx + "</asx>", timed);
+        row("pls in .m3u, blank lines first", PlaylistFormat::M3u, "\n\n[Playlist]\nFile1=a",
+            {{"a"}});
+        row("[Reference] with RefN in an .asx", PlaylistFormat::Asx,
+            "[Reference]\nRef2=http://s/2\nRef1=http://s/1", {{"http://s/1"}, {"http://s/2"}});
         const QString notPls = "此文件不是有效的PLS文件！", notXspf = "此文件不是有效的XSPF文件！";
         const QString tooMany = "列表文件“l”有%1项，超过了列表最多能容纳的32767项，列表没有打开。";
         row("pls: empty", PlaylistFormat::Pls, {}, {}, notPls);
-        row("pls: blank first line", PlaylistFormat::Pls, "\r\n[playlist]\r\n", {}, notPls);
         row("pls: blanks around the header", PlaylistFormat::Pls, " [playlist]\t\r\n", {}, notPls);
-        row("pls: count above the table", PlaylistFormat::Pls,
-            "[playlist]\nNumberOfEntries=99999999999", {}, tooMany.arg("2147483647"));
+        QString manyFiles = "[playlist]\nNumberOfEntries=1\n";
+        for (int n = 1; n <= MaxRows + 2; ++n)
+            manyFiles += QString("File%1=a\n").arg(n);
+        row("pls: more files than the table holds", PlaylistFormat::Pls, manyFiles, {},
+            tooMany.arg("32768"));
         row("m3u: more than the table holds", PlaylistFormat::M3u,
             QString("a.mp3\n").repeated(MaxRows + 1), {}, tooMany.arg("32768"));
-        row("asx: other xml", PlaylistFormat::Asx, "<playlist/>", {}, "此文件不是有效的ASX文件！");
+        row("asx: other xml", PlaylistFormat::Asx, "<smil/>", {}, "此文件不是有效的ASX文件！");
         row("xspf: cut short", PlaylistFormat::Xspf, "<playlist><trackList>", {}, notXspf);
     }
 
     void readerGivesTheseEntries() {
         QFETCH(PlaylistFormat, format);
         QFETCH(QString, text);
-        const Result<std::vector<ListedEntry>> read = readPlaylistEntries(format, text, "l");
+        // format is the extension's: the content may say another.
+        const QString list = "l." + formatInfo(format).extensions.first();
+        const auto read = readPlaylistEntries(formatToRead(text, list)->format, text, "l");
         QTEST(read.error(), "error");
         QTEST(read.ok() ? Entries(read.value().cbegin(), read.value().cend()) : Entries(),
               "entries");
     }
 
+    // The locations a list in a legacy character set gives, with these files beside it.
+    void legacyTextIsReadSo_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("locations");
+        // GB18030 reads these "Don抰.mp3" and "歌.mp3", Windows-1252 "Don’t.mp3" and "¸è.mp3".
+        const auto row = [](const char *name, const QByteArray &bytes, const char *locale,
+                            const QStringList &locations) {
+            QTest::newRow(name) << bytes << QLocale(locale) << locations;
+        };
+        const QByteArray dont = "Don\x92t.mp3\n", song = "\xb8\xe8.mp3\n";
+        row("windows-1252 fails on its undefined bytes", "\x81\x40\n", "en_US", {"丂"});
+        row("tie under zh_CN: gb18030", dont + song, "zh_CN", {"Don抰.mp3", "歌.mp3"});
+        row("tie elsewhere: windows-1252", dont + song, "en_US", {"Don’t.mp3", "¸è.mp3"});
+        row("gb18030 names more files", dont + song + song, "en_US",
+            {"Don抰.mp3", "歌.mp3", "歌.mp3"});
+        row("windows-1252 names more files", dont + dont + song, "zh_CN",
+            {"Don’t.mp3", "Don’t.mp3", "¸è.mp3"});
+    }
+
+    void legacyTextIsReadSo() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QLocale, locale);
+        for (const char *name : {"Don’t.mp3", "歌.mp3", "\u0081@"})
+            w->make(name, "id3");
+        const auto read = readLegacyEntries(PlaylistFormat::M3u, bytes, "l", m_work, locale);
+        QStringList locations;
+        for (const ListedEntry &entry : read.value())
+            locations << entry.location;
+        QTEST(locations, "locations");
+    }
+
     // A list opened gives these rows; Save As writes them as copyBytes; the copy opens to the same
-    // rows, and saved in the list's own format gives backBytes.
+    // rows, and saved in the list's own format (the copy's where Vantrel cannot write that) gives
+    // backBytes; with backCharset, for Windows: "\\" and that character set.
     void openThenSaveAsKeepsEveryEntry_data() {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QByteArray>("bytes");
@@ -305,28 +365,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QByteArray>("copyBytes");
         QTest::addColumn<QByteArray>("backBytes");
+        QTest::addColumn<QByteArray>("backCharset");
         const auto row = [](const char *name, const QString &list, const QByteArray &bytes,
                             const QList<Row> &rows, const QString &copy,
-                            const QByteArray &copyBytes, const QByteArray &backBytes) {
-            QTest::newRow(name) << list << bytes << rows << copy << copyBytes << backBytes;
+                            const QByteArray &copyBytes, const QByteArray &backBytes,
+                            const QByteArray &backCharset = {}) {
+            QTest::newRow(name) << list << bytes << rows << copy << copyBytes << backBytes
+                                << backCharset;
         };
         const QByteArray w = m_work.toUtf8();
 
-        const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\nhttp://radio.example/live?a=1\r\n"
-                               "album\r\n" +
+        const QByteArray m3u = "#EXTM3U\r\na.mp3\r\nnone.mp3\r\n#EXTINF:-1,Live\r\n#EXTVLCOPT:a\r\n"
+                               "http://radio.example/live?a=1\r\n#EXTGRP:x\r\nalbum\r\n" +
                                w + "/b.mp3\r\n";
-        row("m3u: a missing file, a stream, a folder", "l.m3u", m3u,
+        row("m3u: a missing file, a stream titled after quoted attributes, #EXT lines, a folder",
+            "l.m3u", QByteArray(m3u).replace("-1,", "-1 tvg-name=\"Live, TV\" group-title=\"a\","),
             {{Kind::File, at("a.mp3"), {}, -1, true},
              {Kind::Missing, at("none.mp3"), {}, -1, true},
-             {Kind::Address, "http://radio.example/live?a=1"},
-             {Kind::Folder, at("album"), {}, -1, true},
+             {Kind::Address, "http://radio.example/live?a=1", "Live", -1, false, {"#EXTVLCOPT:a"}},
+             {Kind::Folder, at("album"), {}, -1, true, {"#EXTGRP:x"}},
              {Kind::File, at("b.mp3")}},
             "copy.m3u", m3u, m3u);
-        const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n";
-        row("ram: escapes, streams, plain lines", "l.ram", ram,
+        const QByteArray ram = "file:///music/b%20c.mp3\r\nrtsp://media.example/talk\r\na.mp3\r\n"
+                               "file://C:\\Music\\x.mp3\r\n";
+        row("ram: escapes, streams, plain lines, comments, a drive, nothing after --stop--",
+            "l.ram", "# made by hand\r\n\r\n" + ram + "--stop--\r\nb.mp3\r\n",
             {{Kind::Missing, "/music/b c.mp3"},
              {Kind::Address, "rtsp://media.example/talk"},
-             {Kind::File, at("a.mp3"), {}, -1, true}},
+             {Kind::File, at("a.mp3"), {}, -1, true},
+             {Kind::Missing, "C:\\Music\\x.mp3"}},
             "copy.ram", ram, ram);
         const auto pls = [](const QByteArray &first) {
             return "[playlist]\r\nFile1=" + first +
@@ -363,21 +430,55 @@ private Q_SLOTS:
                 xspfTrack("none.mp3") + xspfTrack("file://" + w + "/literal%2520name.mp3") +
                 XspfEnd,
             titled);
-        row("gbk list from windows", "l.m3u", "#EXTM3U\r\n\xb8\xe8.mp3\r\n",
-            {{Kind::File, at("歌.mp3"), {}, -1, true}}, "copy.m3u", "#EXTM3U\r\n歌.mp3\r\n",
-            "#EXTM3U\r\n歌.mp3\r\n");
         const QByteArray uri = "file://" + w + "/track%20%231.mp3";
         const QByteArray asx = AsxStart + asxEntry("Song &amp; Co", "a.mp3") +
                                asxEntry("none.mp3", "none.mp3") + asxEntry("track #1.mp3", uri) +
-                               AsxEnd;
-        row("asx of another program, names players misread", "l.asx",
+                               asxEntry("live", "http://r.example/live") + AsxEnd;
+        row("wvx of another program, names players misread, titles but a file's own name", "l.wvx",
             "<ASX version=\"3.0\"><ENTRY><TITLE>Song &amp; Co</TITLE><REF HREF=\"a.mp3\"/></ENTRY>"
             "<Entry><Ref href=\"none.mp3\"/><Title>none.mp3</Title></Entry><entry><ref href=\"" +
-                uri + "\"/></entry></ASX>",
+                uri +
+                "\"/></entry><Entry><Title>live</Title><Ref href=\"http://r.example/live\"/>"
+                "</Entry></ASX>",
             {{Kind::File, at("a.mp3"), "Song & Co", -1, true},
              {Kind::Missing, at("none.mp3"), {}, -1, true},
-             {Kind::File, at("track #1.mp3")}},
+             {Kind::File, at("track #1.mp3")},
+             {Kind::Address, "http://r.example/live", "live"}},
             "copy.asx", asx, asx);
+
+        const auto windows = [](const QByteArray &in, const QByteArray &song,
+                                const QByteArray &unc) {
+            return "#EXTM3U\r\nsub" + in + "c.mp3\r\n" + song + ".mp3\r\nE:\\gone\\x.mp3\r\n" +
+                   unc + "a b.mp3\r\nback\\slash.mp3\r\ngone\\y.mp3\r\n";
+        };
+        row("gbk m3u from windows: \\, drives below the list or not, unc, \\ in names or not",
+            "l.m3u", windows("\\", "D:\\\xb8\xe8", "\\\\server\\share\\"),
+            {{Kind::File, at("sub/c.mp3"), {}, -1, true},
+             {Kind::File, at("歌.mp3"), {}, -1, true},
+             {Kind::Missing, "E:\\gone\\x.mp3"},
+             {Kind::Address, "smb://server/share/a b.mp3"},
+             {Kind::File, at("back\\slash.mp3"), {}, -1, true},
+             {Kind::Missing, at("gone\\y.mp3"), {}, -1, true}},
+            "copy.m3u8", windows("/", "歌", "smb://server/share/"),
+            windows("\\", "\xb8\xe8", "smb://server/share/"), "GBK");
+        const auto western = [](const QByteArray &apostrophe, const QByteArray &e) {
+            return "[playlist]\r\nFile1=..\\Don" + apostrophe + "t stop.mp3\r\nFile2=..\\Caf" + e +
+                   ".mp3\r\nNumberOfEntries=2\r\nVersion=2\r\n";
+        };
+        row("windows-1252 pls from windows in a folder below, not gb18030", "sub/l.pls",
+            western("\x92", "\xe9"),
+            {{Kind::File, at("Don’t stop.mp3"), {}, -1, true},
+             {Kind::File, at("Café.mp3"), {}, -1, true}},
+            "sub/copy.m3u8", "#EXTM3U\r\n../Don’t stop.mp3\r\n../Café.mp3\r\n",
+            western("\xa1\xaf", "\xa8\xa6"), "GBK");
+        const QByteArray based = "#EXTM3U\r\n../album/d.mp3\r\nhttp://s.example/one/two\r\n";
+        row("xspf in a .php, a relative xml:base", "sub/l.php",
+            "<!-- x --><playlist xml:base=\"../\"><trackList xml:base=\"album/\"><track><location>"
+            "d.mp3</location></track><track><location xml:base=\"http://s.example/one/\">two"
+            "</location></track></trackList></playlist>",
+            {{Kind::File, at("album/d.mp3"), {}, -1, true},
+             {Kind::Address, "http://s.example/one/two"}},
+            "sub/copy.m3u", based, based);
     }
 
     void openThenSaveAsKeepsEveryEntry() {
@@ -385,19 +486,68 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QList<Row>, rows);
         QFETCH(QString, copy);
+        QFETCH(QByteArray, backCharset);
         w->open(w->make(list, bytes));
         QCOMPARE(this->rows(), rows);
         saveAs(copy);
         QTEST(w->read(copy), "copyBytes");
         w->open(copy);
         QCOMPARE(this->rows(), rows);
-        const QString back = "back." + list.section('.', -1);
-        saveAs(back);
-        QTEST(w->read(back), "backBytes");
+        const QString back = QFileInfo(list).dir().filePath(
+            "back." + QFileInfo(formatOf(list) ? list : copy).suffix());
+        const WriteOptions windows{WriteOptions::Relative::AsListed, CodePage(backCharset), true};
+        if (backCharset.isEmpty())
+            saveAs(back);
+        QTEST(backCharset.isEmpty()
+                  ? w->read(back)
+                  : encodePlaylist(at(back), w->form.model().entries(), windows).value(),
+              "backBytes");
         // Each Open of a list with missing entries says so once.
         const bool missing = std::any_of(rows.cbegin(), rows.cend(),
                                          [](const Row &row) { return row.kind == Kind::Missing; });
         QCOMPARE(w->fakes.messageBoxes->shown.size(), missing ? 2 : 0);
+    }
+
+    // A list on a stick names its music with "../": opened and saved elsewhere, each entry keeps
+    // naming the same file.
+    void relativeEntriesFollowTheList_data() {
+        QTest::addColumn<QByteArray>("entries");
+        QTest::addColumn<bool>("saveRelative");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QByteArray>("copyBytes");
+        const QByteArray w = m_work.toUtf8();
+        QTest::newRow("../ kept beside the list")
+            << QByteArray("../Music/a.mp3\r\n../Music/gone.mp3\r\n") << false << "Playlists/y.m3u"
+            << QByteArray("#EXTM3U\r\n../Music/a.mp3\r\n../Music/gone.mp3\r\n");
+        QTest::newRow("save as deeper")
+            << QByteArray("../Music/a.mp3\r\n") << false << "Other/deep/y.m3u"
+            << QByteArray("#EXTM3U\r\n../../Music/a.mp3\r\n");
+        QTest::newRow("save as into the music")
+            << QByteArray("../Music/a.mp3\r\n") << false << "Music/y.m3u"
+            << QByteArray("#EXTM3U\r\na.mp3\r\n");
+        QTest::newRow("absolute stays absolute") << w + "/Music/a.mp3\r\n"
+                                                 << false << "Playlists/y.m3u"
+                                                 << "#EXTM3U\r\n" + w + "/Music/a.mp3\r\n";
+        QTest::newRow("saved relative: every local file, not the root's nor streams")
+            << w + "/Music/a.mp3\r\n/nowhere/x.mp3\r\nhttp://r.example/a.mp3\r\n"
+            << true << "Playlists/y.m3u"
+            << QByteArray(
+                   "#EXTM3U\r\n../Music/a.mp3\r\n/nowhere/x.mp3\r\nhttp://r.example/a.mp3\r\n");
+    }
+
+    void relativeEntriesFollowTheList() {
+        QFETCH(QByteArray, entries);
+        QFETCH(bool, saveRelative);
+        QFETCH(QString, copy);
+        w->make("Music/a.mp3", "id3");
+        w->make("Other/deep/keep", "");
+        w->open(w->make("Playlists/x.m3u", "#EXTM3U\r\n" + entries));
+        QCOMPARE(rows().value(0).path, at("Music/a.mp3"));
+        w->item("munfilerelative")->setChecked(saveRelative);
+        saveAs(copy);
+        QTEST(w->read(copy), "copyBytes");
+        // The choice is remembered for the next run.
+        QCOMPARE(w->fakes.settings->values.value("save/relativePaths").toBool(), saveRelative);
     }
 
     void openNamesTheFirstMissingEntries() {
@@ -454,6 +604,8 @@ private Q_SLOTS:
         row("open, two files",
             {open, Saved, no, {"l.m3u", "a.mp3"}, {}, own, {}, {}, "只选择一个"});
         row("open cancelled", {open, Saved, no, {""}, {}, own});
+        row("open, unknown extension, content says nothing",
+            {open, Saved, no, {"a.mp3"}, {}, own, {}, {}, "只能打开扩展名为"});
         row("open, list as opened", {open, Opened, no, {"b.m3u"}, {}, b});
         row("open, only check marks changed", {open, Checked, no, {"b.m3u"}, {}, b});
         row("open, edited: cancel", {open, Edited, cancel, {"b.m3u"}, {}, no});
@@ -472,6 +624,9 @@ private Q_SLOTS:
         row("save, missing folder",
             {save, Unnamed, no, {}, {"none/l.m3u"}, no, {}, {}, "无法写入"});
         row("save, unknown extension", {save, Unnamed, no, {}, {"old.txt"}, no, {}, {}, "扩展名"});
+        row("save, opened from a .php: asked",
+            {save, Foreign, no, {}, {"l.m3u8"}, named("l.m3u8", 3, true), "l.m3u8", opened});
+        row("save, opened from a .php: cancelled", {save, Foreign, no, {}, {""}, no});
         row("save, opened list",
             {save, Opened, no, {}, {}, named("l.m3u", 3, true), "l.m3u", opened});
         row("save as", {saveAs, Unnamed, no, {}, {"copy.m3u"}, no, "copy.m3u", unnamed});
@@ -533,7 +688,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.saveRequests.size(), c.save.size());
         // Save offers the new list's name, Save As nothing; both ask before they overwrite.
         for (const FileDialogRequest &request : dialog.saveRequests) {
-            QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : "新列表");
+            const QString offered = c.start == Foreign ? at("l") : "新列表";
+            QCOMPARE(request.fileName, qstrcmp(c.item, "munfilesaveas") == 0 ? "" : offered);
             QCOMPARE(request.flags, CommonDialog::OverwritePrompt);
         }
         QCOMPARE(files(), expected);

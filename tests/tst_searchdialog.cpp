@@ -3,8 +3,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 
 #include <filesystem>
 
@@ -119,6 +121,19 @@ void tst_SearchDialog::dialogAroundScans() {
     d->Command1->click();
     QCOMPARE(f.rows(), QStringList{u"3.mp3"_s});
     QVERIFY(f.countText() == f.count(1) && d->Label4->text() == f.foundText(3));
+    // The folder and the patterns of each scan are offered from then on, newest first; a
+    // refused Start takes the last result away.
+    const auto offered = [](const QCompleter *completer) {
+        return static_cast<QStringListModel *>(completer->model())->stringList();
+    };
+    d->Combo1->setEditText(u"*.ogg;*.flac"_s);
+    d->Command1->click();
+    QCOMPARE(offered(d->Combo1->completer()), QStringList({u"*.ogg;*.flac"_s, u"*.mp3"_s}));
+    d->Text1->setText(u"/missing/"_s);
+    d->Command1->click();
+    QCOMPARE(f.fakes.messageBoxes->shown.size(), 1);
+    QVERIFY(d->Label3->text().isEmpty() && d->Label4->text().isEmpty());
+    d->Text1->setText(f.scan.path() + u'/');
 
     // Opening it again changes nothing but the focus; closed, it is made anew at once, even
     // while the closed one waits to be deleted. Escape works as the close button.
@@ -128,6 +143,8 @@ void tst_SearchDialog::dialogAroundScans() {
     d->Command2->click();
     QPointer<Form1> again = f.open();
     QTRY_VERIFY(f.dialog.isNull() && again && again->Text1->text().isEmpty());
+    QCOMPARE(offered(again->Text1->completer()), QStringList{f.scan.path() + u'/'});
+    QCOMPARE(again->Combo1->currentText(), u"*.mp3"_s);
     QTest::keyClick(again, Qt::Key_Escape);
     QVERIFY(!again->isVisible());
 }
@@ -135,13 +152,16 @@ void tst_SearchDialog::dialogAroundScans() {
 void tst_SearchDialog::scan_data() {
     QTest::addColumn<Scan>("scan");
     const QString mp3 = u"*.mp3"_s, done = u"完成查找！"_s, stopped = u"停止查找！"_s;
+    const QString skipped = u"\n已跳过%1个名称不是UTF-8编码的文件或文件夹。"_s;
     const QStringList mixed{"s10.mp3",   "S2.mp3",   "s1.mp3",    "a.wav",
                             "b10/x.mp3", "b9/y.mp3", "b9/c/z.mp3"},
         natural{"s1.mp3", "S2.mp3", "s10.mp3", "b9/y.mp3", "b9/c/z.mp3", "b10/x.mp3"};
-    QTest::newRow("natural order, files first, one listed already")
-        << Scan{AddFirst, mixed, "", mp3, natural, 7, done};
+    QTest::newRow("reading order, files first, one listed already and skipped")
+        << Scan{AddFirst, mixed, "", mp3, natural.mid(1), 7,
+                done + u"\n已跳过1个列表中已有的节目文件。"_s};
+    // Of the names that are not UTF-8, the folder's file alone: its subfolders are not entered.
     QTest::newRow("subfolders off")
-        << Scan{TopOnly, {"a.mp3", "s/b.mp3"}, "", mp3, {"a.mp3"}, 1, done};
+        << Scan{TopOnly, {"a.mp3", "s/b.mp3"}, "", mp3, {"a.mp3"}, 1, done + skipped.arg(1)};
     QTest::newRow("blanks around, any case") << Scan{
         None, {"A.MP3", "a.mp3.txt", "b.mp3"}, "", "  *.MP3  ", {"A.MP3", "b.mp3"}, 3, done};
     QTest::newRow("a typed star is searched as a star")
@@ -150,12 +170,20 @@ void tst_SearchDialog::scan_data() {
         << Scan{None, {"a.mp3", "b"}, "", "   ", {}, 2, done};
     QTest::newRow("invalid pattern")
         << Scan{None, {"a.mp3", "s/c.mp3"}, "", "[a-c.mp3", {}, 0, done};
+    QTest::newRow("several patterns, one of them invalid")
+        << Scan{None,
+                {"a.mp3", "b.OGG", "c.flac", "d.txt"},
+                "",
+                " *.ogg;*.flac ; [x;;",
+                {"b.OGG", "c.flac"},
+                4,
+                done};
     QTest::newRow("hidden, links, no loop") << Scan{
         Links, {".f/.h.mp3", "s/歌.mp3"}, "", mp3, {"x.mp3", ".f/.h.mp3", "s/歌.mp3"}, 3, done};
     // A file and a folder in the top folder and a file in s: each skipped alone.
     const QStringList tree{"a.mp3", "z.mp3", "s/b.mp3", "s/t/c.mp3"};
-    QTest::newRow("names that are not UTF-8") << Scan{
-        NotUtf8, tree, "", mp3, tree, 4, done + u"\n已跳过3个名称不是UTF-8编码的文件或文件夹。"_s};
+    QTest::newRow("names that are not UTF-8")
+        << Scan{NotUtf8, tree, "", mp3, tree, 4, done + skipped.arg(3)};
     QTest::newRow("home folder") << Scan{None, {"a.mp3"}, "~", mp3, {"a.mp3"}, 1, done};
     QTest::newRow("folder under home")
         << Scan{None, {"a.mp3", "s/b.mp3"}, "~/s", mp3, {"s/b.mp3"}, 1, done};
@@ -203,7 +231,7 @@ void tst_SearchDialog::scan() {
     }
     // Byte 0xE9 alone is no UTF-8.
     const char *badFiles[] = {"/\xE9.mp3", "/\xE9/x.mp3", "/s/\xE9.mp3"};
-    if (action == NotUtf8) {
+    if (action == NotUtf8 || action == TopOnly) {
         QCOMPARE(mkdir(f.rawPath("/\xE9").constData(), 0700), 0);
         for (const char *name : badFiles)
             QCOMPARE(close(::open(f.rawPath(name).constData(), O_CREAT | O_WRONLY, 0600)), 0);

@@ -17,7 +17,6 @@ trap 'rm -rf "$work"' EXIT
 
 # Writes the list named $1 (M3U8, one entry a line, read by Vantrel itself) in every format.
 cat >"$work/save.cpp" <<'EOF'
-#include "platform/codepage.h"
 #include "playlist/playlistfile.h"
 #include <cstdio>
 int main(int, char **argv) {
@@ -27,8 +26,7 @@ int main(int, char **argv) {
         return std::fprintf(stderr, "%s\n", qPrintable(loaded.error())), 1;
     for (const char *extension : {"pls", "m3u", "m3u8", "ram", "asx", "xspf"}) {
         const QString target = QString::fromLocal8Bit(argv[2]) + "/list." + extension;
-        const Result<void> saved =
-            savePlaylistFile(target, loaded.value().rows, CodePage("UTF-8"));
+        const Result<void> saved = savePlaylistFile(target, loaded.value().rows);
         if (!saved.ok())
             return std::fprintf(stderr, "%s\n", qPrintable(saved.error())), 1;
     }
