@@ -6,20 +6,20 @@
 #include "app/playlistview.h"
 #include "platform/platform.h"
 #include "playlist/duplicates.h"
+#include "playlist/rowmoves.h"
 
 #include <algorithm>
 
 namespace {
 
-// Moves the current row to the one `step` rows away, when there is one.
-void moveCurrentRow(frmmain &form, int step) {
+// Puts the selected rows where order says; the selection and the current row go with them.
+void moveSelected(frmmain &form,
+                  std::vector<int> (*order)(int count, const std::vector<int> &selected, int to),
+                  int to) {
     form.saved = false;
-    const int row = form.currentRow();
-    const int target = row + step;
-    if (row < 0 || target < 0 || target >= form.model().rowCount())
-        return;
-    form.model().moveEntry(row, target);
-    form.selectRow(target);
+    const std::vector<int> selected = form.selectedRows();
+    if (!selected.empty())
+        form.model().reorderEntries(order(form.model().rowCount(), selected, to));
 }
 
 void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
@@ -54,22 +54,43 @@ void deleteCheckedRows(frmmain &form) {
     form.showcount();
 }
 
-void moveRowUp(frmmain &form) {
-    moveCurrentRow(form, -1);
+void moveRowsUp(frmmain &form) {
+    moveSelected(form, RowMoves::movedBy, -1);
 }
 
-void moveRowDown(frmmain &form) {
-    moveCurrentRow(form, 1);
+void moveRowsDown(frmmain &form) {
+    moveSelected(form, RowMoves::movedBy, 1);
 }
 
-void moveRowTo(frmmain &form, int from, int row) {
-    // In front of itself or of the row below it, a row stays where it is.
-    const int target = row > from ? row - 1 : row;
-    if (target == from)
+void moveRowsToTop(frmmain &form) {
+    moveSelected(form, RowMoves::movedTo, 0);
+}
+
+void moveRowsToBottom(frmmain &form) {
+    moveSelected(form, RowMoves::movedTo, form.model().rowCount());
+}
+
+void moveRowsTo(frmmain &form, const std::vector<int> &rows, int row) {
+    const std::vector<int> order = RowMoves::movedTo(form.model().rowCount(), rows, row);
+    // Dropped on itself, a block stays where it is and the list stays as it was.
+    if (std::is_sorted(order.cbegin(), order.cend()))
         return;
     form.saved = false;
-    form.model().moveEntry(from, target);
-    form.selectRow(target);
+    form.model().reorderEntries(order);
+    // The dragged rows are the selection from now on, wherever the drag came from.
+    std::vector<int> moved;
+    for (size_t position = 0; position < order.size(); ++position) {
+        if (std::binary_search(rows.cbegin(), rows.cend(), order[position]))
+            moved.push_back(int(position));
+    }
+    form.selectRows(moved);
+}
+
+void shuffleRows(frmmain &form) {
+    static std::mt19937 random{std::random_device{}()};
+    form.saved = false;
+    form.model().reorderEntries(
+        RowMoves::shuffled(form.model().rowCount(), form.selectedRows(), random));
 }
 
 void sortRows(frmmain &form, int column, Qt::SortOrder order) {

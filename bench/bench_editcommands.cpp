@@ -66,6 +66,18 @@ int main(int argc, char *argv[]) {
 
     report("undo move down", timed([&run] { run("muneditundo"); }));
 
+    // A block of 1,000 rows spread over the table, the worst case for a block.
+    std::vector<int> block;
+    for (int row = 0; row < 1000; ++row)
+        block.push_back(row * (MaxRows / 1000) + 1);
+    form.selectRows(block);
+    QApplication::processEvents();
+    report("move 1000 selected rows up", timed([&run] { run("muneditgoon"); }));
+    report("move them to the bottom", timed([&run] { run("muneditgobottom"); }));
+    form.selectRow(0);
+    report("shuffle every row", timed([&run] { run("muneditshuffle"); }));
+    report("undo shuffle", timed([&run] { run("muneditundo"); }));
+
     report("sort by name",
            timed([&form] { sortRows(form, PlaylistModel::NameColumn, Qt::DescendingOrder); }));
     report("sort by size",
