@@ -113,10 +113,14 @@ int frmmain::currentRow() const {
 }
 
 std::vector<int> frmmain::selectedRows() const {
+    // From the selection's ranges: asking row by row costs a look through every range.
     std::vector<int> rows;
-    for (const QModelIndex &index : ListView1->selectionModel()->selectedRows())
-        rows.push_back(index.row());
+    for (const QItemSelectionRange &range : ListView1->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -125,10 +129,12 @@ void frmmain::selectRows(const std::vector<int> &rows) {
     for (const int row : rows)
         selection.select(m_model->index(row, 0),
                          m_model->index(row, PlaylistModel::ColumnCount - 1));
-    QItemSelectionModel &selected = *ListView1->selectionModel();
-    selected.select(selection, QItemSelectionModel::ClearAndSelect);
-    if (!rows.empty())
-        selected.setCurrentIndex(m_model->index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+    ListView1->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void frmmain::setCurrentRow(int row) {
+    ListView1->selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                                 QItemSelectionModel::NoUpdate);
 }
 
 void frmmain::selectRow(int row) {

@@ -45,8 +45,10 @@ public:
     std::vector<int> selectedRows() const;
     // Selects the row alone and makes it the view's current index.
     void selectRow(int row);
-    // Selects the rows (ascending) alone; the first of them becomes current.
+    // Selects the rows (ascending) alone; the current row stays.
     void selectRows(const std::vector<int> &rows);
+    // Makes the row current; the selection stays.
+    void setCurrentRow(int row);
 
     // 文件 > 保存为相对路径: every local file is written relative to the list's folder.
     bool saveRelative() const;
