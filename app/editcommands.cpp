@@ -6,20 +6,37 @@
 #include "app/playlistview.h"
 #include "platform/platform.h"
 #include "playlist/duplicates.h"
+#include "playlist/rowmoves.h"
 
 #include <algorithm>
 
 namespace {
 
-// Moves the current row to the one `step` rows away, when there is one.
-void moveCurrentRow(frmmain &form, int step) {
+// Puts the rows in the new order with the rows (ascending) selected where they went. The view
+// would carry a selection of many separate rows through the new order index by index; taking
+// it and selecting the rows again costs a fraction of that. The current row goes with its row.
+std::vector<int> reorderSelected(frmmain &form, const std::vector<int> &order,
+                                 const std::vector<int> &rows) {
     form.saved = false;
-    const int row = form.currentRow();
-    const int target = row + step;
-    if (row < 0 || target < 0 || target >= form.model().rowCount())
-        return;
-    form.model().moveEntry(row, target);
-    form.selectRow(target);
+    form.ListView1->selectionModel()->clearSelection();
+    form.model().reorderEntries(order);
+    std::vector<int> moved;
+    moved.reserve(rows.size());
+    for (size_t position = 0; position < order.size(); ++position) {
+        if (std::binary_search(rows.cbegin(), rows.cend(), order[position]))
+            moved.push_back(int(position));
+    }
+    form.selectRows(moved);
+    return moved;
+}
+
+void moveSelected(frmmain &form,
+                  std::vector<int> (*order)(int count, const std::vector<int> &selected, int to),
+                  int to) {
+    form.saved = false;
+    const std::vector<int> selected = form.selectedRows();
+    if (!selected.empty())
+        reorderSelected(form, order(form.model().rowCount(), selected, to), selected);
 }
 
 void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
@@ -54,22 +71,37 @@ void deleteCheckedRows(frmmain &form) {
     form.showcount();
 }
 
-void moveRowUp(frmmain &form) {
-    moveCurrentRow(form, -1);
+void moveRowsUp(frmmain &form) {
+    moveSelected(form, RowMoves::movedBy, -1);
 }
 
-void moveRowDown(frmmain &form) {
-    moveCurrentRow(form, 1);
+void moveRowsDown(frmmain &form) {
+    moveSelected(form, RowMoves::movedBy, 1);
 }
 
-void moveRowTo(frmmain &form, int from, int row) {
-    // In front of itself or of the row below it, a row stays where it is.
-    const int target = row > from ? row - 1 : row;
-    if (target == from)
+void moveRowsToTop(frmmain &form) {
+    moveSelected(form, RowMoves::movedTo, 0);
+}
+
+void moveRowsToBottom(frmmain &form) {
+    moveSelected(form, RowMoves::movedTo, form.model().rowCount());
+}
+
+void moveRowsTo(frmmain &form, const std::vector<int> &rows, int row) {
+    const std::vector<int> order = RowMoves::movedTo(form.model().rowCount(), rows, row);
+    // Dropped on itself, a block stays where it is and the list stays as it was.
+    if (std::is_sorted(order.cbegin(), order.cend()))
         return;
+    // The dragged rows are the selection from now on, wherever the drag came from, the first
+    // of them current.
+    form.setCurrentRow(reorderSelected(form, order, rows).front());
+}
+
+void shuffleRows(frmmain &form) {
+    static std::mt19937 random{std::random_device{}()};
     form.saved = false;
-    form.model().moveEntry(from, target);
-    form.selectRow(target);
+    form.model().reorderEntries(
+        RowMoves::shuffled(form.model().rowCount(), form.selectedRows(), random));
 }
 
 void sortRows(frmmain &form, int column, Qt::SortOrder order) {

@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+#include <vector>
+
 class frmmain;
 
 // The Edit menu's commands that change the table in place, and the table's own edits: a row
@@ -11,12 +13,18 @@ class frmmain;
 // Removes every checked row. When the current row goes, the row that takes its place (or the
 // new last row) becomes current.
 void deleteCheckedRows(frmmain &form);
-// Exchange the current row, check mark included, with the row above or below and carry the
-// selection along. With no current row there is nothing to move.
-void moveRowUp(frmmain &form);
-void moveRowDown(frmmain &form);
-// Moves a row in front of the row at position row (the row count: to the end).
-void moveRowTo(frmmain &form, int from, int row);
+// The selected rows move as one block, check marks included, keeping their order; the
+// selection goes with them. With nothing selected there is nothing to move.
+void moveRowsUp(frmmain &form);
+void moveRowsDown(frmmain &form);
+void moveRowsToTop(frmmain &form);
+void moveRowsToBottom(frmmain &form);
+// Moves the rows (ascending) in front of the row at position row (the row count: to the end);
+// they are the selection afterwards.
+void moveRowsTo(frmmain &form, const std::vector<int> &rows, int row);
+// 编辑 > 随机排列: the selected rows, or every row when fewer than two are selected, in a random
+// order among their own places.
+void shuffleRows(frmmain &form);
 void sortRows(frmmain &form, int column, Qt::SortOrder order);
 // 编辑 > 删除重复项: every row that names what an earlier row names goes, in one step, and a
 // message says how many.

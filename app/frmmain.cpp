@@ -89,6 +89,8 @@ void frmmain::updaterowcommands() {
     muneditdelete->setEnabled(hasRows);
     muneditgoon->setEnabled(hasRows);
     muneditgodown->setEnabled(hasRows);
+    muneditgotop->setEnabled(hasRows);
+    muneditgobottom->setEnabled(hasRows);
     m_toolbar->setRowCommandsAvailable(hasRows);
 }
 
@@ -102,8 +104,37 @@ void frmmain::setListName(const QString &name) {
 }
 
 int frmmain::currentRow() const {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    // The view keeps a current index even where the user selected nothing; such a row is no
+    // row the user chose.
+    const QModelIndex current = ListView1->currentIndex();
+    return current.isValid() && ListView1->selectionModel()->isRowSelected(current.row())
+               ? current.row()
+               : -1;
+}
+
+std::vector<int> frmmain::selectedRows() const {
+    // From the selection's ranges: asking row by row costs a look through every range.
+    std::vector<int> rows;
+    for (const QItemSelectionRange &range : ListView1->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void frmmain::selectRows(const std::vector<int> &rows) {
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(m_model->index(row, 0),
+                         m_model->index(row, PlaylistModel::ColumnCount - 1));
+    ListView1->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void frmmain::setCurrentRow(int row) {
+    ListView1->selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                                 QItemSelectionModel::NoUpdate);
 }
 
 void frmmain::selectRow(int row) {
@@ -146,8 +177,8 @@ void frmmain::createTable() {
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         sortRows(*this, column, ListView1->header()->sortIndicatorOrder());
     });
-    connect(ListView1, &PlaylistView::rowDropped, this,
-            [this](int from, int row) { moveRowTo(*this, from, row); });
+    connect(ListView1, &PlaylistView::rowsDropped, this,
+            [this](const std::vector<int> &rows, int row) { moveRowsTo(*this, rows, row); });
     // Handled once the drop is over, so a message never holds up the file manager's drag.
     connect(
         ListView1, &PlaylistView::urlsDropped, this,
@@ -211,6 +242,11 @@ void frmmain::createMenus() {
     muneditgoon = addItem(munedit, "muneditgoon", QStringLiteral("上移"), {Qt::ALT | Qt::Key_Up});
     muneditgodown =
         addItem(munedit, "muneditgodown", QStringLiteral("下移"), {Qt::ALT | Qt::Key_Down});
+    muneditgotop =
+        addItem(munedit, "muneditgotop", QStringLiteral("移到顶部"), {Qt::ALT | Qt::Key_Home});
+    muneditgobottom =
+        addItem(munedit, "muneditgobottom", QStringLiteral("移到底部"), {Qt::ALT | Qt::Key_End});
+    QAction *muneditshuffle = addItem(munedit, "muneditshuffle", QStringLiteral("随机排列"));
     addSeparator(munedit, "e");
     QAction *muneditselectall = addItem(munedit, "muneditselectall", QStringLiteral("全选"));
     QAction *muneditselectunall = addItem(munedit, "muneditselectunall", QStringLiteral("反选"));
@@ -253,8 +289,11 @@ void frmmain::createMenus() {
     connect(&m_model->history(), &QUndoStack::canRedoChanged, muneditredo, &QAction::setEnabled);
     connect(muneditadd, &QAction::triggered, this, [this] { addFiles(*this); });
     connect(muneditdelete, &QAction::triggered, this, [this] { deleteCheckedRows(*this); });
-    connect(muneditgoon, &QAction::triggered, this, [this] { moveRowUp(*this); });
-    connect(muneditgodown, &QAction::triggered, this, [this] { moveRowDown(*this); });
+    connect(muneditgoon, &QAction::triggered, this, [this] { moveRowsUp(*this); });
+    connect(muneditgodown, &QAction::triggered, this, [this] { moveRowsDown(*this); });
+    connect(muneditgotop, &QAction::triggered, this, [this] { moveRowsToTop(*this); });
+    connect(muneditgobottom, &QAction::triggered, this, [this] { moveRowsToBottom(*this); });
+    connect(muneditshuffle, &QAction::triggered, this, [this] { shuffleRows(*this); });
     connect(muneditselectall, &QAction::triggered, this, [this] { checkAllRows(*this); });
     connect(muneditselectunall, &QAction::triggered, this, [this] { invertCheckMarks(*this); });
     connect(muneditselectclear, &QAction::triggered, this, [this] { clearCheckMarks(*this); });

@@ -38,10 +38,17 @@ public:
     // document form with that name.
     void setListName(const QString &name);
 
-    // The current row is the selected row (0-based), or -1 when none is selected.
+    // The current row (0-based) is the view's current row while it is selected; -1 when
+    // there is none.
     int currentRow() const;
-    // Selects the row and makes it the view's current index, so the two never disagree.
+    // The selected rows, ascending: what the moves and Space act on.
+    std::vector<int> selectedRows() const;
+    // Selects the row alone and makes it the view's current index.
     void selectRow(int row);
+    // Selects the rows (ascending) alone; the current row stays.
+    void selectRows(const std::vector<int> &rows);
+    // Makes the row current; the selection stays.
+    void setCurrentRow(int row);
 
     // 文件 > 保存为相对路径: every local file is written relative to the list's folder.
     bool saveRelative() const;
@@ -68,6 +75,8 @@ public:
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;
+    QAction *muneditgotop = nullptr;
+    QAction *muneditgobottom = nullptr;
 
     // The About box while it is open; it has no owner and deletes itself when closed.
     QPointer<frmAbout> aboutBox;

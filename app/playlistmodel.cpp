@@ -147,8 +147,16 @@ QStringList PlaylistModel::mimeTypes() const {
 QMimeData *PlaylistModel::mimeData(const QModelIndexList &indexes) const {
     if (indexes.isEmpty())
         return nullptr;
+    std::vector<int> rows;
+    for (const QModelIndex &index : indexes)
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QByteArray text = dragSource(this);
+    for (const int row : rows)
+        text += ' ' + QByteArray::number(row);
     auto *data = new QMimeData;
-    data->setData(RowMimeType, dragSource(this) + ' ' + QByteArray::number(indexes.first().row()));
+    data->setData(RowMimeType, text);
     return data;
 }
 
@@ -156,15 +164,20 @@ Qt::DropActions PlaylistModel::supportedDropActions() const {
     return Qt::CopyAction | Qt::MoveAction;
 }
 
-std::optional<int> PlaylistModel::draggedRow(const QMimeData *data) const {
+std::vector<int> PlaylistModel::draggedRows(const QMimeData *data) const {
     const QList<QByteArray> parts = data->data(RowMimeType).split(' ');
-    if (parts.size() != 3 || parts[0] + ' ' + parts[1] != dragSource(this))
-        return std::nullopt;
-    bool ok = false;
-    const int row = parts[2].toInt(&ok);
-    if (!ok || row < 0 || row >= rowCount())
-        return std::nullopt;
-    return row;
+    if (parts.size() < 3 || parts[0] + ' ' + parts[1] != dragSource(this))
+        return {};
+    std::vector<int> rows;
+    for (qsizetype i = 2; i < parts.size(); ++i) {
+        bool ok = false;
+        const int row = parts[i].toInt(&ok);
+        // Rows ascending and in the table, or the drag is none of this table's.
+        if (!ok || row < 0 || row >= rowCount() || (!rows.empty() && row <= rows.back()))
+            return {};
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 int PlaylistModel::rowOf(const PlaylistEntry *entry) const {
@@ -286,16 +299,6 @@ void PlaylistModel::swapRowsAt(const std::vector<int> &positions, std::vector<Ro
         m_rows[size_t(positions[i])].swap(rows[i]);
     const auto [first, last] = std::minmax_element(positions.cbegin(), positions.cend());
     Q_EMIT dataChanged(index(*first, 0), index(*last, ColumnCount - 1));
-}
-
-void PlaylistModel::moveRow(int from, int to) {
-    Q_ASSERT(from != to && from >= 0 && to >= 0 && from < rowCount() && to < rowCount());
-    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
-    if (to > from)
-        std::rotate(m_rows.begin() + from, m_rows.begin() + from + 1, m_rows.begin() + to + 1);
-    else
-        std::rotate(m_rows.begin() + to, m_rows.begin() + from, m_rows.begin() + from + 1);
-    endMoveRows();
 }
 
 // Row i of the new order is row order[i] of the old one.

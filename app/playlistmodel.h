@@ -55,8 +55,8 @@ public:
     std::vector<PlaylistEntry> entries() const;
     // Every row's path cell: what Add and drops compare, exactly and case-sensitively.
     QSet<QString> paths() const;
-    // The row that a drag of this table's data carries; nothing for any other data.
-    std::optional<int> draggedRow(const QMimeData *data) const;
+    // The rows (ascending) that a drag of this table's data carries; none for any other data.
+    std::vector<int> draggedRows(const QMimeData *data) const;
 
     // Loading a list: every row at once, and a fresh history.
     void replaceEntries(std::vector<PlaylistEntry> entries);
@@ -76,8 +76,11 @@ public:
     // Check-mark commands: each changes every row and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
-    // The whole row, check mark included, goes from one position to the other.
-    void moveEntry(int from, int to);
+    // Toggles the marks of the rows (ascending), as one edit.
+    void toggleChecked(std::vector<int> rows);
+    // Puts the rows in a new order, as one edit: row i of the new order is row order[i] of the
+    // old one. Whole rows move, check marks included; selections follow them.
+    void reorderEntries(std::vector<int> order);
 
     // The edits between the outermost begin and end are one step of the history: a whole scan
     // of the search, one Add. Undo and redo wait until the step is complete.
@@ -94,8 +97,7 @@ private:
     class InsertEdit;
     class RemoveEdit;
     class ReplaceEdit;
-    class MoveEdit;
-    class SortEdit;
+    class ReorderEdit;
     class MarksEdit;
 
     void record(QUndoCommand *edit);
@@ -110,7 +112,6 @@ private:
     // Exchanges the rows at the positions with the given ones, which then hold the rows that
     // were there.
     void swapRowsAt(const std::vector<int> &positions, std::vector<Row> &rows);
-    void moveRow(int from, int to);
     void reorder(const std::vector<int> &order);
     void setCheckMarks(const std::vector<bool> &marks);
     std::vector<bool> checkMarks() const;

@@ -77,25 +77,10 @@ private:
     std::vector<Row> m_rows;
 };
 
-class PlaylistModel::MoveEdit : public QUndoCommand {
+// Rows in a new order, as a sort, a move or a shuffle leaves them.
+class PlaylistModel::ReorderEdit : public QUndoCommand {
 public:
-    MoveEdit(PlaylistModel &model, int from, int to)
-        : m_model(model)
-        , m_from(from)
-        , m_to(to) {}
-
-    void redo() override { m_model.moveRow(m_from, m_to); }
-    void undo() override { m_model.moveRow(m_to, m_from); }
-
-private:
-    PlaylistModel &m_model;
-    int m_from;
-    int m_to;
-};
-
-class PlaylistModel::SortEdit : public QUndoCommand {
-public:
-    SortEdit(PlaylistModel &model, std::vector<int> order)
+    ReorderEdit(PlaylistModel &model, std::vector<int> order)
         : m_model(model)
         , m_order(std::move(order)) {}
 
@@ -112,15 +97,13 @@ private:
     std::vector<int> m_order;
 };
 
-// Setting every mark keeps the marks before; toggling one and inverting all are their own
-// inverse.
+// Setting every mark keeps the marks before; toggling rows is its own inverse.
 class PlaylistModel::MarksEdit : public QUndoCommand {
 public:
-    static constexpr int AllRows = -1;
-
-    MarksEdit(PlaylistModel &model, int toggledRow)
+    // The rows (ascending) whose marks are toggled; none: every row.
+    MarksEdit(PlaylistModel &model, std::vector<int> toggledRows)
         : m_model(model)
-        , m_row(toggledRow) {}
+        , m_rows(std::move(toggledRows)) {}
     MarksEdit(PlaylistModel &model, bool checked)
         : m_model(model)
         , m_setTo(checked) {}
@@ -129,7 +112,7 @@ public:
 
     void redo() override {
         if (!m_setTo) {
-            invert();
+            toggle();
             return;
         }
         m_before = m_model.checkMarks();
@@ -140,20 +123,24 @@ public:
         if (m_setTo)
             m_model.setCheckMarks(std::exchange(m_before, {}));
         else
-            invert();
+            toggle();
     }
 
 private:
-    void invert() {
-        const int first = m_row == AllRows ? 0 : m_row;
-        const int last = m_row == AllRows ? m_model.rowCount() - 1 : m_row;
-        for (int row = first; row <= last; ++row)
+    void toggle() {
+        if (m_rows.empty()) {
+            for (const Row &row : m_model.m_rows)
+                row->checked = !row->checked;
+            m_model.emitCheckMarksChanged(0, m_model.rowCount() - 1);
+            return;
+        }
+        for (const int row : m_rows)
             m_model.m_rows[size_t(row)]->checked = !m_model.m_rows[size_t(row)]->checked;
-        m_model.emitCheckMarksChanged(first, last);
+        m_model.emitCheckMarksChanged(m_rows.front(), m_rows.back());
     }
 
     PlaylistModel &m_model;
-    int m_row = AllRows;
+    std::vector<int> m_rows;
     std::optional<bool> m_setTo;
     std::vector<bool> m_before;
 };
@@ -163,7 +150,7 @@ bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int
         !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     if ((value.toInt() == Qt::Checked) != entry(index.row()).checked)
-        record(new MarksEdit(*this, index.row()));
+        record(new MarksEdit(*this, std::vector<int>{index.row()}));
     return true;
 }
 
@@ -222,18 +209,22 @@ void PlaylistModel::setAllChecked(bool checked) {
 
 void PlaylistModel::invertAllChecked() {
     if (!m_rows.empty())
-        record(new MarksEdit(*this, int(MarksEdit::AllRows)));
+        record(new MarksEdit(*this, std::vector<int>{}));
 }
 
-void PlaylistModel::moveEntry(int from, int to) {
-    if (from != to)
-        record(new MoveEdit(*this, from, to));
+void PlaylistModel::toggleChecked(std::vector<int> rows) {
+    if (!rows.empty())
+        record(new MarksEdit(*this, std::move(rows)));
+}
+
+void PlaylistModel::reorderEntries(std::vector<int> order) {
+    Q_ASSERT(order.size() == m_rows.size());
+    if (!std::is_sorted(order.cbegin(), order.cend()))
+        record(new ReorderEdit(*this, std::move(order)));
 }
 
 void PlaylistModel::sort(int column, Qt::SortOrder order) {
-    std::vector<int> rows = sortedOrder(column, order);
-    if (!std::is_sorted(rows.cbegin(), rows.cend()))
-        record(new SortEdit(*this, std::move(rows)));
+    reorderEntries(sortedOrder(column, order));
 }
 
 void PlaylistModel::beginGroupedChange() {

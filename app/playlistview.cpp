@@ -26,7 +26,7 @@ PlaylistView::PlaylistView(PlaylistModel *model, Settings &settings, QWidget *pa
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::DragDrop);
@@ -61,21 +61,22 @@ void PlaylistView::keyPressEvent(QKeyEvent *event) {
         QTreeView::keyPressEvent(event);
         return;
     }
-    const QModelIndex current = currentIndex();
-    if (current.isValid()) {
-        const bool checked = m_model->entry(current.row()).checked;
-        m_model->setData(current.siblingAtColumn(PlaylistModel::NameColumn),
-                         checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-    }
+    std::vector<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (rows.empty() && currentIndex().isValid())
+        rows.push_back(currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    m_model->toggleChecked(std::move(rows));
     event->accept();
 }
 
 void PlaylistView::startDrag(Qt::DropActions) {
-    const QModelIndex current = currentIndex();
-    if (!current.isValid())
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty())
         return;
     auto *drag = new QDrag(this);
-    drag->setMimeData(m_model->mimeData({current}));
+    drag->setMimeData(m_model->mimeData(rows));
     drag->exec(Qt::MoveAction);
 }
 
@@ -90,7 +91,7 @@ void PlaylistView::dragMoveEvent(QDragMoveEvent *event) {
 }
 
 void PlaylistView::settleDropAction(QDragMoveEvent *event) const {
-    if (!event->isAccepted() || m_model->draggedRow(event->mimeData()))
+    if (!event->isAccepted() || !m_model->draggedRows(event->mimeData()).empty())
         return;
     // Files are added, never moved away from the file manager.
     if (event->mimeData()->hasUrls() && (event->possibleActions() & Qt::CopyAction))
@@ -101,10 +102,10 @@ void PlaylistView::settleDropAction(QDragMoveEvent *event) const {
 
 void PlaylistView::dropEvent(QDropEvent *event) {
     const int row = dropRow(event->position().toPoint());
-    if (const std::optional<int> from = m_model->draggedRow(event->mimeData())) {
+    if (const std::vector<int> rows = m_model->draggedRows(event->mimeData()); !rows.empty()) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
-        Q_EMIT rowDropped(*from, row);
+        Q_EMIT rowsDropped(rows, row);
     } else if (event->mimeData()->hasUrls()) {
         event->setDropAction(Qt::CopyAction);
         event->accept();

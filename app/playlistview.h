@@ -3,12 +3,15 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include <vector>
+
 class PlaylistModel;
 class Settings;
 
 // The playlist table: one line per row, a check box at its start, columns the user can widen
 // (remembered between runs), rows that files from a file manager and the table's own rows can
-// be dropped between, and Space to toggle the current row's check mark in any column.
+// be dropped between, a selection of many rows (Shift and Ctrl), and Space to toggle the check
+// marks of the selected rows in any column.
 class PlaylistView : public QTreeView {
     Q_OBJECT
 
@@ -21,7 +24,8 @@ public:
 Q_SIGNALS:
     // row is the position the drop is in front of (the row count: after the last row).
     void urlsDropped(const QList<QUrl> &urls, int row);
-    void rowDropped(int from, int row);
+    // The rows (ascending) of this table that a drag carried.
+    void rowsDropped(const std::vector<int> &rows, int row);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -66,6 +66,23 @@ int main(int argc, char *argv[]) {
 
     report("undo move down", timed([&run] { run("muneditundo"); }));
 
+    // A block of 1,000 rows in the middle, then 100 rows spread over the table.
+    const auto select = [&form](int count, int first, int step) {
+        std::vector<int> rows;
+        for (int row = 0; row < count; ++row)
+            rows.push_back(first + row * step);
+        form.selectRows(rows);
+        QApplication::processEvents();
+    };
+    select(1000, MaxRows / 2, 1);
+    report("move a block of 1000 rows up", timed([&run] { run("muneditgoon"); }));
+    report("move it to the top", timed([&run] { run("muneditgotop"); }));
+    select(100, 1, MaxRows / 100);
+    report("move 100 rows spread out up", timed([&run] { run("muneditgoon"); }));
+    form.selectRow(0);
+    report("shuffle every row", timed([&run] { run("muneditshuffle"); }));
+    report("undo shuffle", timed([&run] { run("muneditundo"); }));
+
     report("sort by name",
            timed([&form] { sortRows(form, PlaylistModel::NameColumn, Qt::DescendingOrder); }));
     report("sort by size",

@@ -13,6 +13,8 @@ struct Start {
     int rows;
     QList<int> checked;
     int current;
+    // More rows selected beside the current one, as Shift and Ctrl select them.
+    QList<int> alsoSelected = {};
 };
 
 // How an edit reaches the window: menu items in turn, Add of two files, a drop of a folder in
@@ -22,7 +24,8 @@ enum Kind { Menu, Add, Drop, Search, Drag, Sort, SpaceKey };
 struct Edit {
     Kind kind;
     QStringList items{};
-    // Drag: the row dragged, and the row dropped on (-1: below the rows), in its lower half.
+    // Drag: the row dragged (-1: the selection), and the row dropped on (-1: below the rows), in
+    // its lower half.
     int from = 0, onto = 0;
     bool lower = false;
 };
@@ -41,13 +44,18 @@ void make(PlaylistWindow &w, const Edit &edit) {
         search->Combo1->setEditText("*");
         search->Command1->click();
         search->close();
+    } else if (edit.kind == Drag && edit.from < 0) {
+        const std::unique_ptr<QMimeData> data(
+            w.form.model().mimeData(w.form.ListView1->selectionModel()->selectedRows()));
+        w.drop(data.get(), w.rowPoint(edit.onto, edit.lower));
     } else if (edit.kind == Drag) {
         w.dragRow(edit.from, w.rowPoint(edit.onto, edit.lower));
     } else if (edit.kind == Sort) { // ascending finds them in order already: no step
         w.clickHeader(0);
         w.clickHeader(0);
     } else {
-        w.form.ListView1->setCurrentIndex(w.form.model().index(w.form.currentRow(), 3));
+        w.form.ListView1->selectionModel()->setCurrentIndex(
+            w.form.model().index(w.form.currentRow(), 3), QItemSelectionModel::NoUpdate);
         QTest::keyClick(w.form.ListView1, Qt::Key_Space);
     }
 }
@@ -119,6 +127,19 @@ private Q_SLOTS:
             "x2", false, true);
         row("drag onto itself", {4, {1}, 0}, {Drag, {}, 1, 1, true}, {"x1", "x2", "x3", "x4"},
             {"x1"}, "", true, false);
+        // Selected rows move as one block, marks and selection with them.
+        row("a block up: a row at the top stays, the others pass one row", {6, {3}, 1, {3, 4, 6}},
+            {Menu, {"goon"}}, {"x1", "x3", "x4", "x2", "x6", "x5"}, {"x3"}, "x1", false, true);
+        row("a block down twice", {5, {}, 2, {3}}, {Menu, {"godown", "godown"}},
+            {"x1", "x4", "x5", "x2", "x3"}, {}, "x2", false, true);
+        row("to the top", {6, {5}, 5, {2}}, {Menu, {"gotop"}}, {"x2", "x5", "x1", "x3", "x4", "x6"},
+            {"x5"}, "x5", false, true);
+        row("to the bottom", {6, {}, 4, {1}}, {Menu, {"gobottom"}},
+            {"x2", "x3", "x5", "x6", "x1", "x4"}, {}, "x4", false, true);
+        row("a dragged block", {5, {2}, 1, {2}}, {Drag, {}, -1, 3, true},
+            {"x3", "x4", "x1", "x2", "x5"}, {"x2"}, "x1", false, true);
+        row("space toggles every selected row", {4, {1}, 1, {3}}, {SpaceKey},
+            {"x1", "x2", "x3", "x4"}, {"x3"}, "x1", true, false);
         row("add", {3, {1, 3}, 2}, {Add}, {"x1", "x2", "x3", "notes.txt", "loose.mp3"},
             {"x1", "x3"}, "x2", false, true);
         row("drop", {3, {1, 3}, 2}, {Drop}, {"a.wav", "b.mp4", "x1", "x2", "x3"}, {"x1", "x3"},
@@ -136,6 +157,10 @@ private Q_SLOTS:
         QFETCH(Edit, edit);
         PlaylistWindow w;
         w.load(start.rows, start.checked, start.current);
+        for (const int row : start.alsoSelected)
+            w.form.ListView1->selectionModel()->select(w.form.model().index(row - 1, 0),
+                                                       QItemSelectionModel::Select |
+                                                           QItemSelectionModel::Rows);
         QVERIFY(w.show());
         const QStringList before = w.names(), checkedBefore = w.names(true);
         make(w, edit);
@@ -186,6 +211,38 @@ private Q_SLOTS:
         QCOMPARE(w.messages(), QStringList({"删除了6个重复项。", "列表中没有重复项。"}));
         w.item("muneditundo")->trigger();
         QCOMPARE(w.names(), all);
+    }
+
+    // A shuffle puts the rows, or the selected ones among their places, in another order; one
+    // undo takes it back.
+    void shuffle_data() {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QList<int>>("fixed");
+        QTest::newRow("every row") << QList<int>{5} << QList<int>{};
+        QTest::newRow("the selected rows")
+            << QList<int>{2, 5, 9, 13, 17, 20} << QList<int>{1, 3, 4, 6, 7, 8, 10, 19};
+    }
+
+    void shuffle() {
+        QFETCH(QList<int>, selected);
+        QFETCH(QList<int>, fixed);
+        PlaylistWindow w;
+        w.load(20, {7}, selected.first());
+        for (const int row : selected)
+            w.form.ListView1->selectionModel()->select(w.form.model().index(row - 1, 0),
+                                                       QItemSelectionModel::Select |
+                                                           QItemSelectionModel::Rows);
+        const QStringList before = w.names();
+        w.item("muneditshuffle")->trigger();
+        const QStringList after = w.names();
+        QVERIFY(after != before && !w.form.saved);
+        QCOMPARE(QSet<QString>(after.cbegin(), after.cend()),
+                 QSet<QString>(before.cbegin(), before.cend()));
+        for (const int row : fixed)
+            QCOMPARE(after[row - 1], before[row - 1]);
+        QCOMPARE(w.names(true), QStringList{"x7"});
+        w.item("muneditundo")->trigger();
+        QCOMPARE(w.names(), before);
     }
 
     // A row dragged from another window is no row of this table.

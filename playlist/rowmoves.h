@@ -1,0 +1,20 @@
+#pragma once
+
+#include <random>
+#include <vector>
+
+// New orders of a table of count rows in which the selected rows (0-based, ascending) move as
+// one block, keeping their order. Each answer is an order: element i is the row that goes to
+// position i.
+namespace RowMoves {
+
+// One place up (step -1) or down (step 1); a selected row at the edge, or held by one that is,
+// stays where it is.
+std::vector<int> movedBy(int count, const std::vector<int> &selected, int step);
+// In front of the row at position (count: after the last row), the others keeping their order.
+std::vector<int> movedTo(int count, const std::vector<int> &selected, int position);
+// The selected rows in a random order among their own places; every row when fewer than two are
+// selected.
+std::vector<int> shuffled(int count, const std::vector<int> &selected, std::mt19937 &random);
+
+} // namespace RowMoves
