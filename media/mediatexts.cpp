@@ -89,4 +89,8 @@ QString noFolder(const QString &location) {
     return QStringLiteral("找不到文件夹“%1”，请检查位置！").arg(PlaylistTexts::shortened(location));
 }
 
+QString readingTags(int done, int total) {
+    return QStringLiteral("正在读取标签 %1/%2").arg(done).arg(total);
+}
+
 } // namespace MediaTexts

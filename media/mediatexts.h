@@ -35,4 +35,7 @@ QString collectingDrop(int examined);
 // Told when the location names no folder that can be listed.
 QString noFolder(const QString &location);
 
+// "正在读取标签 1234/32767": while the rows' tags are read.
+QString readingTags(int done, int total);
+
 } // namespace MediaTexts

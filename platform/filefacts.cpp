@@ -13,18 +13,31 @@ QDateTime localTime(const struct statx_timestamp &time) {
     return msecs == 0 ? QDateTime() : QDateTime::fromMSecsSinceEpoch(msecs);
 }
 
+qint64 nanoseconds(const struct statx_timestamp &time) {
+    return time.tv_sec * 1000000000 + time.tv_nsec;
+}
+
+// The system would read such a name only up to its NUL, and so answer for another one.
+bool namesNothing(const QString &path) {
+    return path.contains(QChar(0));
+}
+
 } // namespace
 
 std::optional<FileFacts> FileFacts::of(const QString &path) {
+    if (namesNothing(path))
+        return std::nullopt;
     struct statx status {};
     if (statx(AT_FDCWD, QFile::encodeName(path).constData(), 0,
-              STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &status) != 0)
+              STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | STATX_BTIME, &status) != 0)
         return std::nullopt;
     FileFacts facts;
     facts.kind = S_ISREG(status.stx_mode)   ? Kind::File
                  : S_ISDIR(status.stx_mode) ? Kind::Folder
                                             : Kind::Other;
     facts.size = qint64(status.stx_size);
+    facts.modified = nanoseconds(status.stx_mtime);
+    facts.changed = nanoseconds(status.stx_ctime);
     if (status.stx_mask & STATX_BTIME)
         facts.created = localTime(status.stx_btime);
     if (!facts.created.isValid())
@@ -33,8 +46,7 @@ std::optional<FileFacts> FileFacts::of(const QString &path) {
 }
 
 bool FileFacts::exists(const QString &path) {
-    // The system would read the name only up to a NUL, and so answer for another one.
-    if (path.contains(QChar(0)))
+    if (namesNothing(path))
         return false;
     struct statx status {};
     return statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_TYPE, &status) == 0;

@@ -6,14 +6,18 @@
 #include <optional>
 
 // What a row needs to know of the entry at a path, links followed, from one question to the
-// file system: what it is, its size, and when it was made. Where the file system keeps no birth
-// time, the last change stands in for it.
+// file system: what it is, its size, when it was made and when it last changed. Where the file
+// system keeps no birth time, the last change stands in for it.
 struct FileFacts {
     enum class Kind { File, Folder, Other };
 
     Kind kind = Kind::Other;
     qint64 size = 0;
     QDateTime created;
+    // When the contents and the entry itself last changed, in nanoseconds since the epoch. A
+    // program can set the first back after writing; nothing can set the second.
+    qint64 modified = 0;
+    qint64 changed = 0;
 
     // The facts, or nothing when no entry can be reached at path.
     static std::optional<FileFacts> of(const QString &path);

@@ -41,6 +41,8 @@ private Q_SLOTS:
         QCOMPARE(query.entryFor(m_dir.filePath("missing.mp3")), std::nullopt);
         QCOMPARE(query.entryFor(m_dir.path()), std::nullopt);
         QCOMPARE(query.entryFor(QString()), std::nullopt);
+        // The system would stop at the NUL and find the file before it.
+        QCOMPARE(query.entryFor(makeFile("a.mp3", "a") + QChar(0) + "b"), std::nullopt);
     }
 };
 

@@ -32,9 +32,10 @@ int main(int, char **argv) {
     }
 }
 EOF
+# The core reads tags with TagLib.
 # shellcheck disable=SC2046 # pkg-config's flags are meant to split
-g++ -std=c++17 -fPIC -I"$root" $(pkg-config --cflags Qt6Core) "$work/save.cpp" \
-    "$root/build/dev/libvantrel_core.a" $(pkg-config --libs Qt6Core) -o "$work/save"
+g++ -std=c++17 -fPIC -I"$root" $(pkg-config --cflags Qt6Core taglib) "$work/save.cpp" \
+    "$root/build/dev/libvantrel_core.a" $(pkg-config --libs Qt6Core taglib) -o "$work/save"
 
 media="$work/媒体 文件夹"
 long=$media/$(printf '长%.0s' {1..60})/$(printf '歌%.0s' {1..40}).mp3
