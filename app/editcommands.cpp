@@ -17,7 +17,7 @@ namespace {
 // it and selecting the rows again costs a fraction of that. The current row goes with its row.
 std::vector<int> reorderSelected(frmmain &form, const std::vector<int> &order,
                                  const std::vector<int> &rows) {
-    form.saved = false;
+    form.rowsMayChange();
     form.ListView1->selectionModel()->clearSelection();
     form.model().reorderEntries(order);
     std::vector<int> moved;
@@ -33,7 +33,7 @@ std::vector<int> reorderSelected(frmmain &form, const std::vector<int> &order,
 void moveSelected(frmmain &form,
                   std::vector<int> (*order)(int count, const std::vector<int> &selected, int to),
                   int to) {
-    form.saved = false;
+    form.rowsMayChange();
     const std::vector<int> selected = form.selectedRows();
     if (!selected.empty())
         reorderSelected(form, order(form.model().rowCount(), selected, to), selected);
@@ -45,7 +45,7 @@ void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
     const int row = form.currentRow();
     const PlaylistEntry *current = row < 0 ? nullptr : &form.model().entry(row);
     if ((form.model().*step)())
-        form.saved = false;
+        form.rowsMayChange();
     const int now = form.model().rowOf(current);
     if (now >= 0 && now != form.currentRow())
         form.selectRow(now);
@@ -56,7 +56,7 @@ void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
 } // namespace
 
 void deleteCheckedRows(frmmain &form) {
-    form.saved = false;
+    form.rowsMayChange();
     PlaylistModel &model = form.model();
     const int current = form.currentRow();
     // The rows above the current one that stay decide where it, or the row that takes its
@@ -99,13 +99,13 @@ void moveRowsTo(frmmain &form, const std::vector<int> &rows, int row) {
 
 void shuffleRows(frmmain &form) {
     static std::mt19937 random{std::random_device{}()};
-    form.saved = false;
+    form.rowsMayChange();
     form.model().reorderEntries(
         RowMoves::shuffled(form.model().rowCount(), form.selectedRows(), random));
 }
 
 void sortRows(frmmain &form, int column, Qt::SortOrder order) {
-    form.saved = false;
+    form.rowsMayChange();
     form.model().sort(column, order);
     form.ListView1->showSortedBy(column, order);
 }
@@ -114,7 +114,7 @@ void removeDuplicateRows(frmmain &form) {
     std::vector<int> duplicates = duplicateRows(form.model().entries());
     const int count = int(duplicates.size());
     if (count > 0) {
-        form.saved = false;
+        form.rowsMayChange();
         form.model().removeEntriesAt(std::move(duplicates));
         form.updaterowcommands();
         form.showcount();

@@ -103,6 +103,22 @@ void frmmain::setListName(const QString &name) {
     setcaption(name);
 }
 
+void frmmain::rowsMayChange() {
+    m_saved = false;
+}
+
+void frmmain::listLoaded(const QString &name) {
+    setListName(name);
+    m_saved = false;
+    m_edited = false;
+}
+
+void frmmain::listSaved(const QString &path) {
+    setListName(path);
+    m_saved = true;
+    m_edited = false;
+}
+
 int frmmain::currentRow() const {
     // The view keeps a current index even where the user selected nothing; such a row is no
     // row the user chose.
@@ -322,18 +338,7 @@ void frmmain::createToolbar() {
 }
 
 void frmmain::trackEdits() {
-    const auto changed = [this] { edited = true; };
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(m_model, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(m_model, &QAbstractItemModel::modelReset, this, changed);
-    connect(m_model, &QAbstractItemModel::layoutChanged, this, changed);
-    // Check marks choose rows for a command; they are not part of the list.
-    connect(m_model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                if (roles != QList<int>{Qt::CheckStateRole})
-                    edited = true;
-            });
+    connect(m_model, &PlaylistModel::rowsChanged, this, [this] { m_edited = true; });
 }
 
 QAction *frmmain::addItem(QMenu *menu, const char *name, const QString &caption,

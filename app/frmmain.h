@@ -34,9 +34,20 @@ public:
     void updaterowcommands();
     // Caption in its document form with the given list name.
     void setcaption(const QString &name);
-    // The list's name and the caption change together: listname, and the caption in its
-    // document form with that name.
-    void setListName(const QString &name);
+
+    // The document state's rules, in one place. A command that may change the rows reports that
+    // it starts (the list is not saved from then on, even when it changes nothing); a list put
+    // into the table afresh (Open, New) or written to its own file (Save) gets its name and
+    // caption, and nothing has changed since. The table's own change notifications mark the
+    // rows edited.
+    void rowsMayChange();
+    void listLoaded(const QString &name);
+    void listSaved(const QString &path);
+    // saved holds only from a successful Save until the next command that may change the rows.
+    bool saved() const { return m_saved; }
+    // The rows changed (check marks aside) since the last Open, New or Save; Open asks before
+    // it replaces them.
+    bool edited() const { return m_edited; }
 
     // The current row (0-based) is the view's current row while it is selected; -1 when
     // there is none.
@@ -54,15 +65,9 @@ public:
     bool saveRelative() const;
 
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
-    // the 1-based position at which Add and Open insert their next row; saved holds only from a
-    // successful Save until the next command that may change the rows.
+    // the 1-based position at which Add and Open insert their next row.
     QString listname;
     int insertpos = 0;
-    bool saved = false;
-    // The rows changed (check marks aside) since the last Open, New or Save; Open asks before
-    // it replaces them. Set by the table's own change notifications, so every command that
-    // changes rows sets it without knowing of it.
-    bool edited = false;
     // How long, in milliseconds, a command that walks folders runs before it shows its progress
     // and lets the user stop it.
     int progressDelay = 300;
@@ -92,6 +97,8 @@ private:
     void createMenus();
     void createToolbar();
     void trackEdits();
+    // listname, and the caption in its document form with that name.
+    void setListName(const QString &name);
     QAction *addItem(QMenu *menu, const char *name, const QString &caption,
                      const QList<QKeySequence> &shortcuts = {});
     void addSeparator(QMenu *menu, const char *name);
@@ -100,4 +107,6 @@ private:
     PlaylistModel *m_model = nullptr;
     QLabel *m_countPanel = nullptr;
     ToolbarColumn *m_toolbar = nullptr;
+    bool m_saved = false;
+    bool m_edited = false;
 };

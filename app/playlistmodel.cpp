@@ -73,6 +73,17 @@ PlaylistModel::PlaylistModel(QObject *parent)
     : QAbstractTableModel(parent)
     , m_history(new QUndoStack(this)) {
     m_history->setUndoLimit(UndoLimit);
+    connect(this, &QAbstractItemModel::rowsInserted, this, &PlaylistModel::rowsChanged);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &PlaylistModel::rowsChanged);
+    connect(this, &QAbstractItemModel::rowsMoved, this, &PlaylistModel::rowsChanged);
+    connect(this, &QAbstractItemModel::modelReset, this, &PlaylistModel::rowsChanged);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &PlaylistModel::rowsChanged);
+    // A change of check marks names its role; one of the rows' texts names none.
+    connect(this, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles.isEmpty())
+                    Q_EMIT rowsChanged();
+            });
 }
 
 PlaylistModel::~PlaylistModel() = default;

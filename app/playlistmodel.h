@@ -88,6 +88,13 @@ public:
     void endGroupedChange();
 
     QUndoStack &history() const { return *m_history; }
+
+Q_SIGNALS:
+    // Rows came, went, moved or took other texts: every change but check marks, which choose
+    // rows for a command and are no part of a list.
+    void rowsChanged();
+
+public:
     // Each answers whether it changed more than check marks.
     bool undo();
     bool redo();

@@ -43,13 +43,9 @@ PlaylistView::PlaylistView(PlaylistModel *model, Settings &settings, QWidget *pa
     restoreColumnWidths();
     connect(columns, &QHeaderView::sectionResized, this, &PlaylistView::storeColumnWidths);
 
-    // Any change of the rows' order ends the order the indicator shows.
-    const auto orderChanged = [columns] { columns->setSortIndicator(-1, Qt::AscendingOrder); };
-    connect(model, &QAbstractItemModel::rowsInserted, this, orderChanged);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, orderChanged);
-    connect(model, &QAbstractItemModel::rowsMoved, this, orderChanged);
-    connect(model, &QAbstractItemModel::layoutChanged, this, orderChanged);
-    connect(model, &QAbstractItemModel::modelReset, this, orderChanged);
+    // Any change of the rows ends the order the indicator shows.
+    connect(model, &PlaylistModel::rowsChanged, this,
+            [columns] { columns->setSortIndicator(-1, Qt::AscendingOrder); });
 }
 
 void PlaylistView::showSortedBy(int column, Qt::SortOrder order) {

@@ -46,7 +46,7 @@ void tellTooMany(frmmain &form) {
 } // namespace
 
 void addFiles(frmmain &form) {
-    form.saved = false;
+    form.rowsMayChange();
     PlaylistModel &model = form.model();
     const int rowCount = model.rowCount();
     // A full table takes nothing, and says so before any dialog.

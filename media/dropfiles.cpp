@@ -41,7 +41,7 @@ void dropFiles(frmmain &form, const QList<QUrl> &urls, int row) {
     if (dropped.rows.empty())
         return;
 
-    form.saved = false;
+    form.rowsMayChange();
     // The table may have changed between the drop and now.
     int position = std::min(row, model.rowCount());
     model.beginGroupedChange();

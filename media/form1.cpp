@@ -209,7 +209,7 @@ void Form1::startOrStop() {
 
 void Form1::start(const QString &folder) {
     EventPump &eventPump = *m_main.platform().eventPump;
-    m_main.saved = false;
+    m_main.rowsMayChange();
     Command1->setText(MediaTexts::stopCaption());
     Searching = true;
     StopRequested = false;

@@ -8,7 +8,7 @@
 #include "playlist/savecommands.h"
 
 bool mayDiscardList(frmmain &form) {
-    if (form.saved)
+    if (form.saved())
         return true;
     const MessageAnswer answer = form.platform().messageBoxes->askYesNoCancel(
         &form, PlaylistTexts::unsavedQuestion(), AppTexts::title(), MessageIcon::Question);
@@ -25,10 +25,8 @@ void newList(frmmain &form) {
     if (!mayDiscardList(form))
         return;
     form.model().clear();
-    form.setListName(AppTexts::newListName());
+    form.listLoaded(AppTexts::newListName());
     form.updaterowcommands();
-    form.saved = false;
-    form.edited = false;
     form.showcount();
 }
 

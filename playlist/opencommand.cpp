@@ -31,7 +31,7 @@ QString chooseFile(frmmain &form) {
 
 void openList(frmmain &form) {
     form.cd.FileName.clear();
-    form.saved = false;
+    form.rowsMayChange();
     const QString path = chooseFile(form);
     if (!path.isEmpty())
         openPlaylist(form, path);
@@ -40,7 +40,7 @@ void openList(frmmain &form) {
 void openPlaylist(frmmain &form, const QString &path) {
     // Asked before the file is read, so that a Yes which saves into the very file being opened
     // opens what was saved.
-    if (form.edited && !mayDiscardList(form))
+    if (form.edited() && !mayDiscardList(form))
         return;
     MessageBoxes &messages = *form.platform().messageBoxes;
     Result<LoadedPlaylist> loaded = loadPlaylistFile(path);
@@ -56,10 +56,9 @@ void openPlaylist(frmmain &form, const QString &path) {
     LoadedPlaylist playlist = std::move(loaded).value();
     form.insertpos = int(playlist.rows.size()) + 1;
     form.model().replaceEntries(std::move(playlist.rows));
-    form.setListName(path);
+    form.listLoaded(path);
     form.showcount();
     form.updaterowcommands();
-    form.edited = false;
     if (playlist.missingCount > 0)
         messages.showMessage(
             &form, PlaylistTexts::missingEntries(playlist.missingCount, playlist.firstMissing),

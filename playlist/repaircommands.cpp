@@ -31,7 +31,7 @@ void removeMissingRows(frmmain &form) {
         tell(form, PlaylistTexts::nothingMissing());
         return;
     }
-    form.saved = false;
+    form.rowsMayChange();
     form.updaterowcommands();
     form.showcount();
 }
@@ -60,7 +60,7 @@ void relocateMissingRows(frmmain &form) {
     // Every path found is one edit, which undo takes back whole.
     form.model().replaceEntriesAt(std::move(replacements));
     if (!relocation.found.empty())
-        form.saved = false;
+        form.rowsMayChange();
     const int found = int(relocation.found.size());
     tell(form, relocation.stopped ? PlaylistTexts::relocationStopped(found, relocation.stillMissing)
                                   : PlaylistTexts::relocated(found, relocation.stillMissing));

@@ -58,9 +58,7 @@ void saveList(frmmain &form) {
     const QString target = saveTarget(form);
     if (target.isEmpty() || !WritePlaylist(form, target))
         return;
-    form.setListName(target);
-    form.saved = true;
-    form.edited = false;
+    form.listSaved(target);
 }
 
 void saveListAs(frmmain &form) {

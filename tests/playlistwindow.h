@@ -64,8 +64,7 @@ struct PlaylistWindow {
             form.selectRow(current - 1);
         form.updaterowcommands();
         form.showcount();
-        form.saved = true;
-        form.edited = false;
+        form.listSaved(form.listname);
     }
     // Rows x1 to xN that name no file; the listed 1-based rows checked.
     void load(int rows, const QList<int> &checked = {}, int current = 0) {

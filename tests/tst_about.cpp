@@ -99,7 +99,7 @@ private Q_SLOTS:
     void aboutBoxIsOneWindow() {
         FakePlatform fakes;
         frmmain form(fakes.platform);
-        form.saved = true;
+        form.listSaved(form.listname);
         const auto about = [&form] { form.findChild<QAction *>("munhelpabut")->trigger(); };
         about();
         QTest::keyClick(form.aboutBox, Qt::Key_Escape);

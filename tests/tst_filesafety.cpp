@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(w->read(list), bytes);
         QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{u"filler"_s, u"list.m3u"_s}));
-        QVERIFY(!w->form.saved);
+        QVERIFY(!w->form.saved());
         QCOMPARE(w->form.windowTitle(), caption);
         // Exit still asks; Cancel keeps the window.
         w->fakes.messageBoxes->answers = {MessageAnswer::Cancel};

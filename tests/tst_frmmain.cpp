@@ -14,7 +14,7 @@ private Q_SLOTS:
         Window w;
         QCOMPARE(w.form.windowTitle(), "Vantrel V1.0 --- 新列表");
         QCOMPARE(w.form.listname, "新列表");
-        QVERIFY(w.form.insertpos == 0 && !w.form.saved);
+        QVERIFY(w.form.insertpos == 0 && !w.form.saved());
         QCOMPARE(w.countText(), "共有0个节目文件！");
     }
 
@@ -60,10 +60,10 @@ private Q_SLOTS:
     void addBuildsRowsInReverseOrder() {
         Window w;
         const QString first = w.make("歌 1.mp3");
-        w.form.saved = true;
+        w.form.listSaved(w.form.listname);
         w.add({first});
         QCOMPARE(w.fakes.fileDialog->openRequests.last().flags, CommonDialog::AllowMultiSelect);
-        QVERIFY(!w.form.model().entry(0).checked && !w.form.saved);
+        QVERIFY(!w.form.model().entry(0).checked && !w.form.saved());
         QVERIFY(w.item("muneditdelete")->isEnabled());
 
         // Every row of one run goes to the position after the rows the table held before it;
@@ -75,9 +75,9 @@ private Q_SLOTS:
 
         // Cancelled: only saved changes. A name without a file ends the run silently; the rows
         // before it stay, and the status follows the table.
-        w.form.saved = true;
+        w.form.listSaved(w.form.listname);
         w.add({});
-        QVERIFY(!w.form.saved);
+        QVERIFY(!w.form.saved());
         w.add({w.dir.filePath("notes.txt"), w.dir.filePath("gone.mp3"), w.make("3.mp3")});
         QCOMPARE(w.names().last(), "notes.txt");
         QCOMPARE(w.countText(), "共有5个节目文件！");
@@ -123,7 +123,7 @@ private Q_SLOTS:
         w.load(MaxRows);
         w.fakes.messageBoxes->shown.clear();
         w.item("muneditadd")->trigger();
-        QVERIFY(w.fakes.fileDialog->openAnswers.empty() && !w.form.saved);
+        QVERIFY(w.fakes.fileDialog->openAnswers.empty() && !w.form.saved());
         QCOMPARE(w.messages(), QStringList{"文件名太多，请部分加入后，再加入！"});
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(w.dropFiles(dropped, onRow), Qt::CopyAction);
         QTEST(w.names(), "rows");
         QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(w.form.model().rowCount()));
-        QVERIFY(!w.form.saved && w.form.edited);
+        QVERIFY(!w.form.saved() && w.form.edited());
         QTEST(w.messages(), "messages");
     }
 
@@ -168,7 +168,7 @@ private Q_SLOTS:
         w.dropFiles({"album"}, -1);
         QCOMPARE(w.form.model().rowCount(), MaxRows - 4);
         QCOMPARE(w.messages(), QStringList{"文件名太多，请部分加入后，再加入！"});
-        QVERIFY(w.form.saved);
+        QVERIFY(w.form.saved());
     }
 
     void shortcuts_data() {

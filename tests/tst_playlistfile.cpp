@@ -114,7 +114,7 @@ class TestPlaylistFile : public QObject {
             return {{}, {}, {}, false, false, false, true};
         const frmmain &form = w->form;
         return {form.listname, form.windowTitle(), w->countText(), form.muneditdelete->isEnabled(),
-                form.saved,    form.edited};
+                form.saved(),  form.edited()};
     }
     State named(const QString &name, int rows, bool saved, bool edited = false) const {
         const QString count = QString("共有%1个节目文件！").arg(rows);

@@ -25,7 +25,7 @@ struct Fixture : PlaylistWindow {
         qputenv("HOME", QFile::encodeName(scan.path()));
         for (const QString &file : files)
             make(u"scan/"_s + file);
-        form.saved = true;
+        form.listSaved(form.listname);
         form.show();
         dialog = open();
     }
@@ -94,7 +94,7 @@ void tst_SearchDialog::dialogAroundScans() {
         QCOMPARE(f.fakes.messageBoxes->shown.takeFirst().text,
                  u"找不到文件夹“%1”，请检查位置！"_s.arg(location));
     }
-    QVERIFY(f.pump.busyShown == 0 && f.form.saved);
+    QVERIFY(f.pump.busyShown == 0 && f.form.saved());
 
     // A folder gets a trailing separator, the root stays as it is, a cancel changes nothing;
     // the dialog has the focus again each time.
@@ -156,9 +156,8 @@ void tst_SearchDialog::scan_data() {
     const QStringList mixed{"s10.mp3",   "S2.mp3",   "s1.mp3",    "a.wav",
                             "b10/x.mp3", "b9/y.mp3", "b9/c/z.mp3"},
         natural{"s1.mp3", "S2.mp3", "s10.mp3", "b9/y.mp3", "b9/c/z.mp3", "b10/x.mp3"};
-    QTest::newRow("reading order, files first, one listed already and skipped")
-        << Scan{AddFirst, mixed, "", mp3, natural.mid(1), 7,
-                done + u"\n已跳过1个列表中已有的节目文件。"_s};
+    QTest::newRow("reading order, files first, one listed already and skipped") << Scan{
+        AddFirst, mixed, "", mp3, natural.mid(1), 7, done + u"\n已跳过1个列表中已有的节目文件。"_s};
     // Of the names that are not UTF-8, the folder's file alone: its subfolders are not entered.
     QTest::newRow("subfolders off")
         << Scan{TopOnly, {"a.mp3", "s/b.mp3"}, "", mp3, {"a.mp3"}, 1, done + skipped.arg(1)};
@@ -246,7 +245,7 @@ void tst_SearchDialog::scan() {
     };
 
     f.pump.everyPass = [&] {
-        QVERIFY(!f.form.saved && inputs() == 0 && d->Command1->text() == u"停止"_s);
+        QVERIFY(!f.form.saved() && inputs() == 0 && d->Command1->text() == u"停止"_s);
         // The table holds every find counted; the labels show the file just examined.
         const int finds = f.model.rowCount() - before;
         const QString label3 = d->Label3->text();
