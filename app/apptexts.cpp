@@ -59,6 +59,29 @@ QString severalFiles() {
     return QStringLiteral("vantrel：一次只能打开一个列表文件。\n用 vantrel --help 查看用法。\n");
 }
 
+QString duration(qint64 seconds) {
+    const QChar zero = QLatin1Char('0');
+    const qint64 minutes = seconds / 60;
+    if (minutes < 60)
+        return QStringLiteral("%1:%2").arg(minutes).arg(seconds % 60, 2, 10, zero);
+    return QStringLiteral("%1:%2:%3")
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, zero)
+        .arg(seconds % 60, 2, 10, zero);
+}
+
+QString totalLength(qint64 seconds, int known, int unknown) {
+    if (known == 0)
+        return {};
+    const QString time = duration(seconds);
+    return unknown > 0 ? QStringLiteral("总时长：至少%1").arg(time)
+                       : QStringLiteral("总时长：%1").arg(time);
+}
+
+QString readingTags(int done, int total) {
+    return QStringLiteral("正在读取标签 %1/%2").arg(done).arg(total);
+}
+
 QString buttonTip(const QString &caption, const QKeySequence &shortcut) {
     if (shortcut.isEmpty())
         return caption;

@@ -19,6 +19,13 @@ QString documentCaption(const QString &name);
 QString countMessage(int rowCount);
 // After 删除重复项: how many rows went, or that there were none.
 QString duplicatesRemoved(int count);
+// A song's length, "3:05", or past an hour "1:02:03".
+QString duration(qint64 seconds);
+// The status bar's total time of the rows: "总时长：1:02:03", "总时长：至少1:02:03" while the
+// length of some rows is unknown, and nothing when no row's length is known.
+QString totalLength(qint64 seconds, int known, int unknown);
+// "正在读取标签 1234/32767"
+QString readingTags(int done, int total);
 // A picture button's tooltip: its command's caption and shortcut, "新建 (Ctrl+N)".
 QString buttonTip(const QString &caption, const QKeySequence &shortcut);
 

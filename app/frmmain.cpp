@@ -6,6 +6,7 @@
 #include "app/editcommands.h"
 #include "app/playlistmodel.h"
 #include "app/playlistview.h"
+#include "app/tagpanels.h"
 #include "app/toolbarcolumn.h"
 #include "media/addfiles.h"
 #include "media/dropfiles.h"
@@ -158,8 +159,11 @@ void frmmain::selectRow(int row) {
         m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-bool frmmain::saveRelative() const {
-    return munfilerelative->isChecked();
+WriteOptions frmmain::writeOptions() const {
+    WriteOptions options;
+    if (munfilerelative->isChecked())
+        options.relative = WriteOptions::Relative::Always;
+    return options;
 }
 
 void frmmain::closeEvent(QCloseEvent *event) {
@@ -217,6 +221,7 @@ void frmmain::createStatusBar() {
     creditPanel->setFixedWidth(CreditPanelWidth);
     sb->addWidget(m_countPanel);
     sb->addWidget(creditPanel);
+    new TagPanels(*m_model, sb);
 }
 
 void frmmain::createMenus() {

@@ -2,6 +2,7 @@
 
 #include "app/playlistview.h"
 #include "platform/commondialog.h"
+#include "playlist/entrylocations.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -61,8 +62,9 @@ public:
     // Makes the row current; the selection stays.
     void setCurrentRow(int row);
 
-    // 文件 > 保存为相对路径: every local file is written relative to the list's folder.
-    bool saveRelative() const;
+    // How Save writes the list: 文件 > 保存为相对路径 writes every local file relative to the
+    // list's folder.
+    WriteOptions writeOptions() const;
 
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
     // the 1-based position at which Add and Open insert their next row.

@@ -1,6 +1,8 @@
 #include "app/playlistmodel.h"
 
+#include "app/apptexts.h"
 #include "media/readingorder.h"
+#include "media/tagloader.h"
 #include "playlist/playlisttexts.h"
 
 #include <QGuiApplication>
@@ -17,7 +19,9 @@ namespace {
 const QString &cell(const PlaylistEntry &entry, int column) {
     switch (column) {
     case PlaylistModel::NameColumn:
-        return entry.name;
+        // An address says little of a stream; the title its list gave it says more.
+        return entry.kind == PlaylistEntry::Kind::Address && !entry.title.isEmpty() ? entry.title
+                                                                                    : entry.name;
     case PlaylistModel::SizeColumn:
         return entry.size;
     case PlaylistModel::PathColumn:
@@ -27,6 +31,29 @@ const QString &cell(const PlaylistEntry &entry, int column) {
     default:
         return entry.created;
     }
+}
+
+// The cells of the columns after the five of the file: the list's title and length where it
+// gave them, else the tags'.
+QString tagCell(const PlaylistEntry &entry, const TrackTags &tags, int column) {
+    switch (column) {
+    case PlaylistModel::TitleColumn:
+        return entry.title.isEmpty() ? tags.title : entry.title;
+    case PlaylistModel::ArtistColumn:
+        return tags.artist;
+    case PlaylistModel::AlbumColumn:
+        return tags.album;
+    case PlaylistModel::TrackColumn:
+        return tags.track > 0 ? QString::number(tags.track) : QString();
+    default: {
+        const int length = entry.length >= 0 ? entry.length : tags.length;
+        return length >= 0 ? AppTexts::duration(length) : QString();
+    }
+    }
+}
+
+bool isTagColumn(int column) {
+    return column >= PlaylistModel::TitleColumn;
 }
 
 // A missing file's row says so; any row shows the title and length its playlist gave it.
@@ -63,16 +90,28 @@ qint64 timeKey(const PlaylistEntry &row) {
 }
 
 Qt::Alignment columnAlignment(int column) {
-    return (column == PlaylistModel::NameColumn ? Qt::AlignLeft : Qt::AlignHCenter) |
-           Qt::AlignVCenter;
+    switch (column) {
+    case PlaylistModel::NameColumn:
+    case PlaylistModel::TitleColumn:
+    case PlaylistModel::ArtistColumn:
+    case PlaylistModel::AlbumColumn:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case PlaylistModel::TrackColumn:
+    case PlaylistModel::LengthColumn:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    }
 }
 
 } // namespace
 
 PlaylistModel::PlaylistModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_history(new QUndoStack(this)) {
+    , m_history(new QUndoStack(this))
+    , m_tags(new TagLoader(this)) {
     m_history->setUndoLimit(UndoLimit);
+    connect(m_tags, &TagLoader::tagsArrived, this, &PlaylistModel::showTags);
     connect(this, &QAbstractItemModel::rowsInserted, this, &PlaylistModel::rowsChanged);
     connect(this, &QAbstractItemModel::rowsRemoved, this, &PlaylistModel::rowsChanged);
     connect(this, &QAbstractItemModel::rowsMoved, this, &PlaylistModel::rowsChanged);
@@ -102,6 +141,8 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
     const PlaylistEntry &row = entry(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (isTagColumn(index.column()))
+            return tagCell(row, tagsOf(row), index.column());
         return cell(row, index.column());
     case Qt::CheckStateRole:
         if (index.column() == NameColumn)
@@ -138,8 +179,9 @@ QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     switch (role) {
     case Qt::DisplayRole: {
-        static const char16_t *const headers[ColumnCount] = {u"文件名称", u"大小", u"位置", u"类型",
-                                                             u"创建时间"};
+        static const char16_t *const headers[ColumnCount] = {
+            u"文件名称", u"大小",   u"位置", u"类型", u"创建时间",
+            u"标题",     u"艺术家", u"专辑", u"音轨", u"时长"};
         return QString::fromUtf16(headers[section]);
     }
     case ColumnKeyRole:
@@ -197,6 +239,19 @@ int PlaylistModel::rowOf(const PlaylistEntry *entry) const {
     return found == m_rows.cend() ? -1 : int(found - m_rows.cbegin());
 }
 
+TrackTags PlaylistModel::tagsOf(int row) const {
+    return tagsOf(entry(row));
+}
+
+TrackTags PlaylistModel::tagsOf(const PlaylistEntry &entry) const {
+    return entry.kind == PlaylistEntry::Kind::File ? m_tags->tagsOf(entry.path) : TrackTags();
+}
+
+int PlaylistModel::lengthOf(int row) const {
+    const PlaylistEntry &listed = entry(row);
+    return listed.length >= 0 ? listed.length : tagsOf(listed).length;
+}
+
 std::vector<PlaylistEntry> PlaylistModel::entries() const {
     std::vector<PlaylistEntry> result;
     result.reserve(m_rows.size());
@@ -225,10 +280,32 @@ void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
+    // The rows of the list replaced are no longer waited for.
+    m_tags->dropPending();
+    readTags(0, rowCount() - 1);
 }
 
 void PlaylistModel::clear() {
     replaceEntries({});
+}
+
+// A row without the number sorts before every row that has one.
+qint64 PlaylistModel::numberKey(const PlaylistEntry &row, int column) const {
+    constexpr qint64 none = std::numeric_limits<qint64>::min();
+    switch (column) {
+    case SizeColumn:
+        return sizeKey(row);
+    case CreatedColumn:
+        return timeKey(row);
+    case TrackColumn: {
+        const int track = tagsOf(row).track;
+        return track > 0 ? track : none;
+    }
+    default: {
+        const int length = row.length >= 0 ? row.length : tagsOf(row).length;
+        return length >= 0 ? length : none;
+    }
+    }
 }
 
 std::vector<int> PlaylistModel::sortedOrder(int column, Qt::SortOrder order) const {
@@ -240,12 +317,19 @@ std::vector<int> PlaylistModel::sortedOrder(int column, Qt::SortOrder order) con
                                                : keys[size_t(b)] < keys[size_t(a)];
         });
     };
-    if (column == SizeColumn || column == CreatedColumn) {
+    if (column == SizeColumn || column == CreatedColumn || column == TrackColumn ||
+        column == LengthColumn) {
         std::vector<qint64> keys;
         keys.reserve(m_rows.size());
         for (const Row &row : m_rows)
-            keys.push_back(column == SizeColumn ? sizeKey(*row) : timeKey(*row));
+            keys.push_back(numberKey(*row, column));
         sortBy(keys);
+    } else if (isTagColumn(column)) {
+        std::vector<QString> cells;
+        cells.reserve(m_rows.size());
+        for (const Row &row : m_rows)
+            cells.push_back(tagCell(*row, tagsOf(*row), column));
+        sortBy(ReadingOrder().ranks(std::vector<QStringView>(cells.cbegin(), cells.cend())));
     } else {
         std::vector<QStringView> texts;
         texts.reserve(m_rows.size());
@@ -262,6 +346,7 @@ void PlaylistModel::putRows(int first, std::vector<Row> rows) {
     m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     endInsertRows();
+    readTags(first, first + int(rows.size()) - 1);
 }
 
 std::vector<PlaylistModel::Row> PlaylistModel::takeRows(int first, int count) {
@@ -291,6 +376,7 @@ void PlaylistModel::putRowsAt(const std::vector<int> &positions, std::vector<Row
         merged.push_back(*kept++);
     m_rows = std::move(merged);
     endResetModel();
+    readTags(positions);
 }
 
 std::vector<PlaylistModel::Row> PlaylistModel::takeRowsAt(const std::vector<int> &positions) {
@@ -310,6 +396,37 @@ void PlaylistModel::swapRowsAt(const std::vector<int> &positions, std::vector<Ro
         m_rows[size_t(positions[i])].swap(rows[i]);
     const auto [first, last] = std::minmax_element(positions.cbegin(), positions.cend());
     Q_EMIT dataChanged(index(*first, 0), index(*last, ColumnCount - 1));
+    readTags(positions);
+}
+
+void PlaylistModel::readTags(int first, int last) {
+    std::vector<int> rows(size_t(std::max(0, last - first + 1)));
+    std::iota(rows.begin(), rows.end(), first);
+    readTags(rows);
+}
+
+void PlaylistModel::readTags(const std::vector<int> &positions) {
+    QStringList paths;
+    for (const int row : positions)
+        if (m_rows[size_t(row)]->kind == PlaylistEntry::Kind::File)
+            paths << m_rows[size_t(row)]->path;
+    if (!paths.isEmpty())
+        m_tags->load(paths);
+}
+
+// Only the span of rows that name one of the paths is drawn again.
+void PlaylistModel::showTags(const QStringList &paths) {
+    const QSet<QString> arrived(paths.cbegin(), paths.cend());
+    int first = rowCount(), last = -1;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (arrived.contains(m_rows[size_t(row)]->path)) {
+            first = std::min(first, row);
+            last = row;
+        }
+    }
+    if (last >= 0)
+        Q_EMIT dataChanged(index(first, TitleColumn), index(last, LengthColumn),
+                           {Qt::DisplayRole, TagsRole});
 }
 
 // Row i of the new order is row order[i] of the old one.

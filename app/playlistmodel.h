@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/tracktags.h"
 #include "playlist/playlistentry.h"
 
 #include <QAbstractTableModel>
@@ -12,6 +13,7 @@
 
 class QUndoCommand;
 class QUndoStack;
+class TagLoader;
 
 // The rows of the playlist table and the history of their edits. Rows are held by pointer so
 // that inserting many rows at one fixed position (as Add does) moves pointers, not five strings
@@ -19,13 +21,30 @@ class QUndoStack;
 //
 // Every public change of the rows is an edit that undo takes back, except loading a whole list
 // (replaceEntries, clear), which starts a fresh history.
+//
+// The tags of every local file are read as its row appears, off the user-interface thread; their
+// cells fill in as they arrive.
 class PlaylistModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, SizeColumn, PathColumn, TypeColumn, CreatedColumn, ColumnCount };
-    // Header role giving each column's key ("key1" to "key5").
+    enum Column {
+        NameColumn,
+        SizeColumn,
+        PathColumn,
+        TypeColumn,
+        CreatedColumn,
+        TitleColumn,
+        ArtistColumn,
+        AlbumColumn,
+        TrackColumn,
+        LengthColumn,
+        ColumnCount
+    };
+    // Header role giving each column's key ("key1" to "key10").
     static constexpr int ColumnKeyRole = Qt::UserRole;
+    // The role that dataChanged names when tags arrive: no edit of the rows.
+    static constexpr int TagsRole = Qt::UserRole + 1;
     // Undo goes back this many edits at most; older ones are forgotten with the rows they hold.
     static constexpr int UndoLimit = 100;
 
@@ -44,13 +63,19 @@ public:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDropActions() const override;
-    // Stable: rows of equal keys keep their order. Names, paths and types in reading order,
-    // sizes by number, creation times by time.
+    // Stable: rows of equal keys keep their order. Texts in reading order, sizes, track numbers
+    // and lengths by number, creation times by time.
     void sort(int column, Qt::SortOrder order) override;
 
     const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
     // The row that holds this entry, or -1.
     int rowOf(const PlaylistEntry *entry) const;
+    // What the file of the row says of itself; empty until read, and for rows of no local file.
+    TrackTags tagsOf(int row) const;
+    TrackTags tagsOf(const PlaylistEntry &entry) const;
+    // The row's length in seconds: the list's own, else the tags'; -1 when unknown.
+    int lengthOf(int row) const;
+    const TagLoader &tagLoader() const { return *m_tags; }
     // Every row, in table order: what a playlist file is written from.
     std::vector<PlaylistEntry> entries() const;
     // Every row's path cell: what Add and drops compare, exactly and case-sensitively.
@@ -109,6 +134,7 @@ private:
 
     void record(QUndoCommand *edit);
     int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
+    qint64 numberKey(const PlaylistEntry &row, int column) const;
     // The rows' positions in the sorted order: element i is the row that goes to position i.
     std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
 
@@ -123,9 +149,14 @@ private:
     void setCheckMarks(const std::vector<bool> &marks);
     std::vector<bool> checkMarks() const;
     void emitCheckMarksChanged(int first, int last);
+    // Hands the loader the local files of these rows (0-based).
+    void readTags(int first, int last);
+    void readTags(const std::vector<int> &positions);
+    void showTags(const QStringList &paths);
 
     std::vector<Row> m_rows;
     QUndoStack *m_history;
+    TagLoader *m_tags;
     int m_groupDepth = 0;
     bool m_groupOpen = false;
 };

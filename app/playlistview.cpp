@@ -6,13 +6,22 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMimeData>
+
+#include <numeric>
 
 namespace {
 
 // The widths on first run, at 96 dots per inch.
-constexpr int DefaultColumnWidths[PlaylistModel::ColumnCount] = {96, 93, 203, 96, 96};
+constexpr int DefaultColumnWidths[PlaylistModel::ColumnCount] = {96,  93,  203, 96, 96,
+                                                                 160, 110, 110, 48, 56};
+// What a first run hides: the tag columns but title and length.
+const QVariantList DefaultHiddenColumns = {PlaylistModel::ArtistColumn, PlaylistModel::AlbumColumn,
+                                           PlaylistModel::TrackColumn};
 const QString ColumnWidthsKey = QStringLiteral("table/columnWidths");
+const QString HiddenColumnsKey = QStringLiteral("table/hiddenColumns");
+const QString ColumnOrderKey = QStringLiteral("table/columnOrder");
 
 } // namespace
 
@@ -34,14 +43,20 @@ PlaylistView::PlaylistView(PlaylistModel *model, Settings &settings, QWidget *pa
     setModel(model);
 
     QHeaderView *columns = header();
-    columns->setSectionsMovable(false);
+    columns->setSectionsMovable(true);
+    columns->setFirstSectionMovable(true);
     columns->setStretchLastSection(false);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(true);
     columns->setSortIndicator(-1, Qt::AscendingOrder);
-    restoreColumnWidths();
+    restoreColumns();
     connect(columns, &QHeaderView::sectionResized, this, &PlaylistView::storeColumnWidths);
+    connect(columns, &QHeaderView::sectionMoved, this, &PlaylistView::storeColumnOrder);
+    columns->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(
+        columns, &QHeaderView::customContextMenuRequested, this,
+        [this](const QPoint &position) { columnMenu()->popup(header()->mapToGlobal(position)); });
 
     // Any change of the rows ends the order the indicator shows.
     connect(model, &PlaylistModel::rowsChanged, this,
@@ -114,22 +129,83 @@ void PlaylistView::dropEvent(QDropEvent *event) {
     viewport()->update();
 }
 
-void PlaylistView::restoreColumnWidths() {
-    const QVariantList stored = m_settings.value(ColumnWidthsKey).toList();
-    const bool usable = stored.size() == PlaylistModel::ColumnCount &&
-                        std::all_of(stored.cbegin(), stored.cend(), [this](const QVariant &width) {
-                            return width.toInt() >= header()->minimumSectionSize();
-                        });
-    for (int column = 0; column < PlaylistModel::ColumnCount; ++column)
-        header()->resizeSection(column,
-                                usable ? stored[column].toInt() : DefaultColumnWidths[column]);
+QMenu *PlaylistView::columnMenu() {
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("columnMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QHeaderView *columns = header();
+    const int shown = columns->count() - columns->hiddenSectionCount();
+    for (int column = 0; column < PlaylistModel::ColumnCount; ++column) {
+        QAction *item = menu->addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        item->setCheckable(true);
+        item->setChecked(!columns->isSectionHidden(column));
+        // The table keeps one column at least.
+        item->setEnabled(columns->isSectionHidden(column) || shown > 1);
+        connect(item, &QAction::toggled, this, [this, column](bool on) { showColumn(column, on); });
+    }
+    return menu;
 }
 
+void PlaylistView::showColumn(int column, bool shown) {
+    header()->setSectionHidden(column, !shown);
+    if (shown && header()->sectionSize(column) < header()->minimumSectionSize())
+        header()->resizeSection(column, DefaultColumnWidths[column]);
+    QVariantList hidden;
+    for (int each = 0; each < PlaylistModel::ColumnCount; ++each)
+        if (header()->isSectionHidden(each))
+            hidden << each;
+    m_settings.setValue(HiddenColumnsKey, hidden);
+}
+
+// Widths stored by a run that knew fewer columns still serve the columns it knew.
+void PlaylistView::restoreColumns() {
+    QHeaderView *columns = header();
+    const QVariantList stored = m_settings.value(ColumnWidthsKey).toList();
+    for (int column = 0; column < PlaylistModel::ColumnCount; ++column) {
+        const int width = stored.value(column).toInt();
+        columns->resizeSection(
+            column, width >= columns->minimumSectionSize() ? width : DefaultColumnWidths[column]);
+    }
+
+    const QVariant hidden = m_settings.value(HiddenColumnsKey);
+    const QVariantList hiddenColumns = hidden.isValid() ? hidden.toList() : DefaultHiddenColumns;
+    for (const QVariant &column : hiddenColumns)
+        if (column.toInt() >= 0 && column.toInt() < PlaylistModel::ColumnCount)
+            columns->setSectionHidden(column.toInt(), true);
+    if (columns->hiddenSectionCount() == columns->count())
+        columns->setSectionHidden(PlaylistModel::NameColumn, false);
+
+    // An order is taken only when it names every column once.
+    const QVariantList order = m_settings.value(ColumnOrderKey).toList();
+    QList<int> logical;
+    for (const QVariant &column : order)
+        logical << column.toInt();
+    QList<int> sorted = logical;
+    std::sort(sorted.begin(), sorted.end());
+    QList<int> all(PlaylistModel::ColumnCount);
+    std::iota(all.begin(), all.end(), 0);
+    if (sorted != all)
+        return;
+    for (int visual = 0; visual < logical.size(); ++visual)
+        columns->moveSection(columns->visualIndex(logical[visual]), visual);
+}
+
+// A hidden column keeps the width it had when it was shown.
 void PlaylistView::storeColumnWidths() {
+    const QVariantList stored = m_settings.value(ColumnWidthsKey).toList();
     QVariantList widths;
     for (int column = 0; column < PlaylistModel::ColumnCount; ++column)
-        widths << header()->sectionSize(column);
+        widths << (header()->isSectionHidden(column)
+                       ? stored.value(column, DefaultColumnWidths[column])
+                       : QVariant(header()->sectionSize(column)));
     m_settings.setValue(ColumnWidthsKey, widths);
+}
+
+void PlaylistView::storeColumnOrder() {
+    QVariantList order;
+    for (int visual = 0; visual < header()->count(); ++visual)
+        order << header()->logicalIndex(visual);
+    m_settings.setValue(ColumnOrderKey, order);
 }
 
 // Above the middle of a row the drop goes in front of it, below the middle after it.

@@ -6,12 +6,13 @@
 #include <vector>
 
 class PlaylistModel;
+class QMenu;
 class Settings;
 
-// The playlist table: one line per row, a check box at its start, columns the user can widen
-// (remembered between runs), rows that files from a file manager and the table's own rows can
-// be dropped between, a selection of many rows (Shift and Ctrl), and Space to toggle the check
-// marks of the selected rows in any column.
+// The playlist table: one line per row, a check box at its start, columns the user can widen,
+// move, hide and show again through the header's menu (all remembered between runs), rows that
+// files from a file manager and the table's own rows can be dropped between, a selection of many
+// rows (Shift and Ctrl), and Space to toggle the check marks of the selected rows in any column.
 class PlaylistView : public QTreeView {
     Q_OBJECT
 
@@ -35,8 +36,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void restoreColumnWidths();
+    // The header's context menu: every column with a check mark where it shows.
+    QMenu *columnMenu();
+    void showColumn(int column, bool shown);
+    void restoreColumns();
     void storeColumnWidths();
+    void storeColumnOrder();
     // A row of this table moves; files are accepted as a copy, anything else is refused.
     void settleDropAction(QDragMoveEvent *event) const;
     int dropRow(const QPoint &position) const;

@@ -26,10 +26,8 @@ QString askSaveTarget(frmmain &form, const QString &initialName) {
 } // namespace
 
 bool WritePlaylist(frmmain &form, const QString &target) {
-    WriteOptions options;
-    if (form.saveRelative())
-        options.relative = WriteOptions::Relative::Always;
-    const Result<void> written = savePlaylistFile(target, form.model().entries(), options);
+    const Result<void> written =
+        savePlaylistFile(target, form.model().entries(), form.writeOptions());
     if (written.ok())
         return true;
     form.platform().messageBoxes->showMessage(&form, written.error(), AppTexts::title(),

@@ -1,5 +1,8 @@
 #include "playlistwindow.h"
 
+#include "app/editcommands.h"
+
+#include <QMenu>
 #include <QScreen>
 
 // The window from start-up through Add, drops and shortcuts, with a scripted file dialog and
@@ -208,6 +211,59 @@ private Q_SLOTS:
             connect(action, &QAction::triggered, [&ran, action] { ran << action->objectName(); });
         QTest::keySequence(&w.form, keys);
         QTEST(ran.join(' '), "item");
+    }
+
+    // Tags fill their cells as they arrive; a stream shows its list title as its name; the
+    // total counts what is known.
+    void tagColumns() {
+        const QString data = QStringLiteral(VANTREL_TEST_DATA "/");
+        Window w;
+        PlaylistEntry stream{u"live"_s, {}, u"http://radio.example/live"_s, {}, {}};
+        stream.kind = PlaylistEntry::Kind::Address;
+        stream.title = u"Radio One"_s;
+        PlaylistEntry titled{u"tagged.mp3"_s, {}, data + "tagged.mp3", {}, {}};
+        titled.title = u"From the list"_s;
+        w.load({{u"tagged.flac"_s, {}, data + "tagged.flac", {}, {}},
+                titled,
+                stream,
+                {u"tagged.ogg"_s, {}, data + "tagged.ogg", {}, {}}});
+        QVERIFY(w.show());
+        const PlaylistModel &model = w.form.model();
+        const auto column = [&model](int c) {
+            QStringList cells;
+            for (int row = 0; row < model.rowCount(); ++row)
+                cells << model.index(row, c).data().toString();
+            return cells;
+        };
+        QTRY_COMPARE(column(PlaylistModel::LengthColumn),
+                     QStringList({"0:03", "0:02", "", "0:02"}));
+        QCOMPARE(column(PlaylistModel::TitleColumn),
+                 QStringList({"夜曲", "From the list", "Radio One", "Ogg Title"}));
+        QCOMPARE(column(PlaylistModel::ArtistColumn),
+                 QStringList({"周杰伦", "王菲", "", "Vorbis Artist"}));
+        QCOMPARE(column(PlaylistModel::TrackColumn), QStringList({"1", "3", "", "12"}));
+        QCOMPARE(column(PlaylistModel::NameColumn).value(2), u"Radio One"_s);
+        auto *total = w.form.findChild<QLabel *>(u"totalPanel"_s);
+        QTRY_COMPARE(total->text(), u"总时长：至少0:07"_s);
+        QVERIFY(w.form.saved() && !w.form.edited());
+
+        // Track numbers by number, unknown first; undo puts the order back.
+        sortRows(w.form, PlaylistModel::TrackColumn, Qt::AscendingOrder);
+        QCOMPARE(column(PlaylistModel::TrackColumn), QStringList({"", "1", "3", "12"}));
+        w.item("muneditundo")->trigger();
+        QCOMPARE(column(PlaylistModel::TrackColumn), QStringList({"1", "3", "", "12"}));
+
+        // Title and length show at first; the header's menu shows the others, remembered.
+        QHeaderView *header = w.form.ListView1->header();
+        QCOMPARE(header->hiddenSectionCount(), 3);
+        QVERIFY(header->isSectionHidden(PlaylistModel::ArtistColumn));
+        Q_EMIT header->customContextMenuRequested({10, 5});
+        auto *menu = w.form.ListView1->findChild<QMenu *>(u"columnMenu"_s);
+        QVERIFY(menu && menu->actions().size() == PlaylistModel::ColumnCount);
+        menu->actions().at(PlaylistModel::ArtistColumn)->trigger();
+        QVERIFY(!header->isSectionHidden(PlaylistModel::ArtistColumn));
+        QCOMPARE(w.fakes.settings->value(u"table/hiddenColumns"_s).toList(),
+                 QVariantList({PlaylistModel::AlbumColumn, PlaylistModel::TrackColumn}));
     }
 };
 
