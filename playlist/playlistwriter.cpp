@@ -85,6 +85,7 @@ QString m3uText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
     return text;
 }
 
+// RAM has no place for a title or a length.
 QString ramText(const std::vector<PlaylistEntry> &rows, const Songs &,
                 const EntryLocations &locations) {
     QString text;
