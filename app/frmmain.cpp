@@ -41,6 +41,7 @@ constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
 
 const QString SaveRelativeKey = QStringLiteral("save/relativePaths");
+const QString SaveTagsKey = QStringLiteral("save/titlesAndLengths");
 const QString GeometryKey = QStringLiteral("window/geometry");
 
 // The platform's keys for a standard command, or the usual one where the platform has none.
@@ -163,6 +164,9 @@ WriteOptions frmmain::writeOptions() const {
     WriteOptions options;
     if (munfilerelative->isChecked())
         options.relative = WriteOptions::Relative::Always;
+    // Tags still being read are not waited for: the list gets what the table shows.
+    if (muntooptags->isChecked())
+        options.tagsOf = [model = m_model](const PlaylistEntry &row) { return model->tagsOf(row); };
     return options;
 }
 
@@ -282,6 +286,9 @@ void frmmain::createMenus() {
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
     QAction *muntoopfind = addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
+    muntooptags = addItem(muntoop, "muntooptags", QStringLiteral("保存标题和时长"));
+    muntooptags->setCheckable(true);
+    muntooptags->setChecked(m_platform.settings->value(SaveTagsKey).toBool());
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
@@ -301,6 +308,8 @@ void frmmain::createMenus() {
     connect(munfileexport, &QAction::triggered, this, [this] { frmExport::openFor(*this); });
     connect(munfilerelative, &QAction::toggled, this,
             [this](bool on) { m_platform.settings->setValue(SaveRelativeKey, on); });
+    connect(muntooptags, &QAction::toggled, this,
+            [this](bool on) { m_platform.settings->setValue(SaveTagsKey, on); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditundo, &QAction::triggered, this, [this] { undoEdit(*this); });
     connect(muneditredo, &QAction::triggered, this, [this] { redoEdit(*this); });

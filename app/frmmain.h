@@ -63,7 +63,8 @@ public:
     void setCurrentRow(int row);
 
     // How Save writes the list: 文件 > 保存为相对路径 writes every local file relative to the
-    // list's folder.
+    // list's folder; 工具 > 保存标题和时长 writes the tags' titles and lengths where the list
+    // has none.
     WriteOptions writeOptions() const;
 
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
@@ -79,6 +80,7 @@ public:
     CommonDialog cd;
 
     QAction *munfilerelative = nullptr;
+    QAction *muntooptags = nullptr;
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;
