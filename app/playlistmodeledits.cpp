@@ -1,6 +1,6 @@
 // The edits of the playlist table and their history. Each edit keeps what undo needs and no
 // more: the rows it took out (not copies), the positions it took them from, a permutation, or
-// the check marks before.
+// the rows whose marks it toggled.
 #include "app/playlistmodel.h"
 
 #include "playlist/rowmoves.h"

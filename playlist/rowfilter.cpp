@@ -10,6 +10,9 @@ namespace {
 // Between the texts of a key, so that no typed text matches across two of them.
 constexpr QChar Separator = u'\u0001';
 
+// Below the radicals no character is Chinese: most texts need no lookup of their script.
+constexpr QChar FirstHan = u'\u2E80';
+
 bool isHan(char32_t character) {
     return QChar::script(character) == QChar::Script_Han;
 }
@@ -69,16 +72,22 @@ QString RowFilter::pinyinOf(char32_t character) {
 }
 
 QString RowFilter::keyOf(const QList<QStringView> &texts) {
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size() + 1;
     QString key;
+    key.reserve(size);
     for (const QStringView text : texts) {
-        const QString folded = text.toString().toCaseFolded();
-        key += folded;
+        key += text;
         key += Separator;
-        if (std::none_of(folded.cbegin(), folded.cend(),
-                         [](QChar unit) { return unit.isSurrogate() || isHan(unit.unicode()); }))
+    }
+    for (const QStringView text : texts) {
+        if (std::none_of(text.cbegin(), text.cend(), [](QChar unit) {
+                return unit >= FirstHan && (unit.isSurrogate() || isHan(unit.unicode()));
+            }))
             continue;
         QString full, initials;
-        for (const char32_t character : folded.toUcs4()) {
+        for (const char32_t character : text.toUcs4()) {
             const QString pinyin = isHan(character) ? pinyinOf(character) : QString();
             if (pinyin.isEmpty()) {
                 const QString as = QString::fromUcs4(&character, 1);
@@ -91,7 +100,8 @@ QString RowFilter::keyOf(const QList<QStringView> &texts) {
         }
         key += full + Separator + initials + Separator;
     }
-    return key;
+    // Once for the whole key: most keys are folded already, and then nothing is copied.
+    return std::move(key).toCaseFolded();
 }
 
 void RowFilter::setText(const QString &text) {
