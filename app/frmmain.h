@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class FilterField;
 class Form1;
 class PlaylistModel;
 class frmAbout;
@@ -101,6 +102,8 @@ private:
     void createMenus();
     void createToolbar();
     void trackEdits();
+    // "显示N个" beside the count message while a filter hides rows.
+    void showShownCount();
     // listname, and the caption in its document form with that name.
     void setListName(const QString &name);
     QAction *addItem(QMenu *menu, const char *name, const QString &caption,
@@ -110,6 +113,8 @@ private:
     Platform &m_platform;
     PlaylistModel *m_model = nullptr;
     QLabel *m_countPanel = nullptr;
+    QLabel *m_shownPanel = nullptr;
+    FilterField *m_filterField = nullptr;
     ToolbarColumn *m_toolbar = nullptr;
     bool m_saved = false;
     bool m_edited = false;

@@ -273,7 +273,7 @@ void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
     std::vector<Row> rows;
     rows.reserve(entries.size());
     for (PlaylistEntry &entry : entries)
-        rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+        rows.push_back(std::make_unique<StoredRow>(std::move(entry)));
     // Clearing the history ends a group's step too; a group still running starts a new one.
     m_history->clear();
     m_groupOpen = false;
@@ -287,6 +287,33 @@ void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
 
 void PlaylistModel::clear() {
     replaceEntries({});
+}
+
+void PlaylistModel::setFilterText(const QString &text) {
+    m_filter.setText(text);
+}
+
+bool PlaylistModel::isShown(int row) const {
+    if (!m_filter.isActive())
+        return true;
+    const StoredRow &stored = *m_rows[size_t(row)];
+    if (stored.filterKey.isEmpty()) {
+        const TrackTags tags = tagsOf(stored);
+        stored.filterKey =
+            m_filter.keyOf({cell(stored, NameColumn), stored.path,
+                            tagCell(stored, tags, TitleColumn), tags.artist, tags.album});
+    }
+    return m_filter.matches(stored.filterKey);
+}
+
+std::vector<int> PlaylistModel::shownRows() const {
+    std::vector<int> rows;
+    rows.reserve(m_rows.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        if (isShown(row))
+            rows.push_back(row);
+    }
+    return rows;
 }
 
 // A row without the number sorts before every row that has one.
@@ -420,6 +447,7 @@ void PlaylistModel::showTags(const QStringList &paths) {
     int first = rowCount(), last = -1;
     for (int row = 0; row < rowCount(); ++row) {
         if (arrived.contains(m_rows[size_t(row)]->path)) {
+            m_rows[size_t(row)]->filterKey.clear();
             first = std::min(first, row);
             last = row;
         }
@@ -446,20 +474,6 @@ void PlaylistModel::reorder(const std::vector<int> &order) {
         after << this->index(newRowOf[size_t(index.row())], index.column());
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-std::vector<bool> PlaylistModel::checkMarks() const {
-    std::vector<bool> marks;
-    marks.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        marks.push_back(row->checked);
-    return marks;
-}
-
-void PlaylistModel::setCheckMarks(const std::vector<bool> &marks) {
-    for (size_t row = 0; row < m_rows.size(); ++row)
-        m_rows[row]->checked = marks[row];
-    emitCheckMarksChanged(0, rowCount() - 1);
 }
 
 void PlaylistModel::emitCheckMarksChanged(int first, int last) {
