@@ -156,8 +156,8 @@ bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int
 
 void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
     Q_ASSERT(row >= 0 && row <= rowCount() && rowCount() < MaxRows);
-    record(new InsertEdit(*this, row, std::make_unique<PlaylistEntry>(std::move(entry)),
-                          m_groupDepth > 0));
+    record(
+        new InsertEdit(*this, row, std::make_unique<TableRow>(std::move(entry)), m_groupDepth > 0));
 }
 
 void PlaylistModel::replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> replacements) {
@@ -170,7 +170,7 @@ void PlaylistModel::replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> 
     for (auto &[row, entry] : replacements) {
         Q_ASSERT(row >= 0 && row < rowCount());
         positions.push_back(row);
-        rows.push_back(std::make_unique<PlaylistEntry>(std::move(entry)));
+        rows.push_back(std::make_unique<TableRow>(std::move(entry)));
     }
     record(new ReplaceEdit(*this, std::move(positions), std::move(rows)));
 }
