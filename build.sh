@@ -13,7 +13,7 @@ if [ "$mode" != run ] && [ "$mode" != test ] && [ "$mode" != package ]; then
   exit 2
 fi
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libtag1-dev)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libtag1-dev libicu-dev)
 # The window's Chinese texts need a CJK font.
 if [ "$mode" != package ] &&
   { ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; }; then

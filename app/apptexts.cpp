@@ -28,6 +28,10 @@ QString countMessage(int rowCount) {
     return QStringLiteral("共有%1个节目文件！").arg(rowCount);
 }
 
+QString shownMessage(int shownCount) {
+    return QStringLiteral("显示%1个").arg(shownCount);
+}
+
 QString duplicatesRemoved(int count) {
     if (count == 0)
         return QStringLiteral("列表中没有重复项。");

@@ -17,6 +17,8 @@ QString startupCaption();
 QString documentCaption(const QString &name);
 // "共有N个节目文件！"
 QString countMessage(int rowCount);
+// Beside the count message while a filter is set: "显示N个".
+QString shownMessage(int shownCount);
 // After 删除重复项: how many rows went, or that there were none.
 QString duplicatesRemoved(int count);
 // A song's length, "3:05", or past an hour "1:02:03".

@@ -39,6 +39,29 @@ void moveSelected(frmmain &form,
         reorderSelected(form, order(form.model().rowCount(), selected, to), selected);
 }
 
+// The first row shown at or after row, else the last one shown before it; -1 when none shows.
+int shownRowNear(const PlaylistModel &model, int row) {
+    for (int below = row; below < model.rowCount(); ++below) {
+        if (model.isShown(below))
+            return below;
+    }
+    for (int above = std::min(row, model.rowCount()) - 1; above >= 0; --above) {
+        if (model.isShown(above))
+            return above;
+    }
+    return -1;
+}
+
+// The rows shown, as a list of their own, and where each of them is in the table.
+std::pair<std::vector<PlaylistEntry>, std::vector<int>> shownEntries(const PlaylistModel &model) {
+    std::vector<int> rows = model.shownRows();
+    std::vector<PlaylistEntry> entries;
+    entries.reserve(rows.size());
+    for (const int row : rows)
+        entries.push_back(model.entry(row));
+    return {std::move(entries), std::move(rows)};
+}
+
 void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
     // An undone removal puts its rows back with a reset, which forgets the current row; the
     // history holds every row it touches, so the row's entry is still the same object after.
@@ -47,7 +70,7 @@ void stepHistory(frmmain &form, bool (PlaylistModel::*step)()) {
     if ((form.model().*step)())
         form.rowsMayChange();
     const int now = form.model().rowOf(current);
-    if (now >= 0 && now != form.currentRow())
+    if (now >= 0 && now != form.currentRow() && form.model().isShown(now))
         form.selectRow(now);
     form.updaterowcommands();
     form.showcount();
@@ -63,10 +86,12 @@ void deleteCheckedRows(frmmain &form) {
     // place, ends up.
     int keptAbove = 0;
     for (int row = 0; row < current; ++row)
-        keptAbove += model.entry(row).checked ? 0 : 1;
+        keptAbove += model.entry(row).checked && model.isShown(row) ? 0 : 1;
 
-    if (model.removeCheckedEntries() > 0 && current >= 0 && model.rowCount() > 0)
-        form.selectRow(std::min(keptAbove, model.rowCount() - 1));
+    if (model.removeCheckedEntries() > 0 && current >= 0) {
+        if (const int next = shownRowNear(model, keptAbove); next >= 0)
+            form.selectRow(next);
+    }
     form.updaterowcommands();
     form.showcount();
 }
@@ -100,8 +125,10 @@ void moveRowsTo(frmmain &form, const std::vector<int> &rows, int row) {
 void shuffleRows(frmmain &form) {
     static std::mt19937 random{std::random_device{}()};
     form.rowsMayChange();
+    const std::vector<int> selected = form.selectedRows();
     form.model().reorderEntries(
-        RowMoves::shuffled(form.model().rowCount(), form.selectedRows(), random));
+        RowMoves::shuffled(form.model().rowCount(),
+                           selected.size() < 2 ? form.model().shownRows() : selected, random));
 }
 
 void sortRows(frmmain &form, int column, Qt::SortOrder order) {
@@ -111,7 +138,11 @@ void sortRows(frmmain &form, int column, Qt::SortOrder order) {
 }
 
 void removeDuplicateRows(frmmain &form) {
-    std::vector<int> duplicates = duplicateRows(form.model().entries());
+    // Among the rows shown alone: a hidden row is neither removed nor the reason to remove one.
+    const auto [entries, rows] = shownEntries(form.model());
+    std::vector<int> duplicates = duplicateRows(entries);
+    for (int &row : duplicates)
+        row = rows[size_t(row)];
     const int count = int(duplicates.size());
     if (count > 0) {
         form.rowsMayChange();

@@ -4,6 +4,7 @@
 #include "about/helpcommands.h"
 #include "app/apptexts.h"
 #include "app/editcommands.h"
+#include "app/filterfield.h"
 #include "app/playlistmodel.h"
 #include "app/playlistview.h"
 #include "app/tagpanels.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -41,6 +43,7 @@ constexpr int CountPanelWidth = 296;
 constexpr int CreditPanelWidth = 336;
 
 const QString SaveRelativeKey = QStringLiteral("save/relativePaths");
+const QString SaveTagsKey = QStringLiteral("save/titlesAndLengths");
 const QString GeometryKey = QStringLiteral("window/geometry");
 
 // The platform's keys for a standard command, or the usual one where the platform has none.
@@ -61,9 +64,11 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     createMenus();
     createToolbar();
     trackEdits();
-    // The described size is the first run's; after that the window opens as it was left.
+    // The described size is the first run's, the table's own with the filter field above it;
+    // after that the window opens as it was left.
     if (!restoreGeometry(m_platform.settings->value(GeometryKey).toByteArray()))
-        resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+        resize(ClientWidth, menuBar()->sizeHint().height() + m_filterField->sizeHint().height() +
+                                ToolbarGap + ClientHeight);
 
     setWindowTitle(AppTexts::startupCaption());
     listname = AppTexts::newListName();
@@ -87,12 +92,21 @@ void frmmain::showcount(int rowCount) {
 
 void frmmain::updaterowcommands() {
     const bool hasRows = m_model->rowCount() > 0;
+    // Among hidden rows a move would have no place the user sees.
+    const bool movable = hasRows && !m_model->isFiltered();
     muneditdelete->setEnabled(hasRows);
-    muneditgoon->setEnabled(hasRows);
-    muneditgodown->setEnabled(hasRows);
-    muneditgotop->setEnabled(hasRows);
-    muneditgobottom->setEnabled(hasRows);
-    m_toolbar->setRowCommandsAvailable(hasRows);
+    muneditgoon->setEnabled(movable);
+    muneditgodown->setEnabled(movable);
+    muneditgotop->setEnabled(movable);
+    muneditgobottom->setEnabled(movable);
+    m_toolbar->setRowCommandsAvailable(hasRows, movable);
+}
+
+void frmmain::showShownCount() {
+    const bool filtered = m_model->isFiltered();
+    if (filtered)
+        m_shownPanel->setText(AppTexts::shownMessage(ListView1->shownRowCount()));
+    m_shownPanel->setVisible(filtered);
 }
 
 void frmmain::setcaption(const QString &name) {
@@ -163,6 +177,9 @@ WriteOptions frmmain::writeOptions() const {
     WriteOptions options;
     if (munfilerelative->isChecked())
         options.relative = WriteOptions::Relative::Always;
+    // Tags still being read are not waited for: the list gets what the table shows.
+    if (muntooptags->isChecked())
+        options.tagsOf = [model = m_model](const PlaylistEntry &row) { return model->tagsOf(row); };
     return options;
 }
 
@@ -189,10 +206,33 @@ void frmmain::createTable() {
     auto *layout = new QHBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(ToolbarGap);
+    auto *tableColumn = new QVBoxLayout;
+    tableColumn->setContentsMargins(0, 0, 0, 0);
+    tableColumn->setSpacing(ToolbarGap);
+    layout->addLayout(tableColumn, 1);
 
     m_model = new PlaylistModel(this);
+    m_filterField = new FilterField(client);
     ListView1 = new PlaylistView(m_model, *m_platform.settings, client);
-    layout->addWidget(ListView1, 1);
+    tableColumn->addWidget(m_filterField);
+    tableColumn->addWidget(ListView1, 1);
+    setTabOrder(m_filterField, ListView1);
+
+    connect(m_filterField, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_model->setFilterText(text);
+        ListView1->applyFilter();
+        updaterowcommands();
+    });
+    connect(m_filterField, &FilterField::focused, m_model, &PlaylistModel::prepareFilter);
+    connect(ListView1, &PlaylistView::shownRowCountChanged, this, &frmmain::showShownCount);
+    auto *find = new QAction(this);
+    find->setObjectName(QStringLiteral("findShortcut"));
+    find->setShortcuts(standardKeys(QKeySequence::Find, Qt::CTRL | Qt::Key_F));
+    addAction(find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_filterField->setFocus(Qt::ShortcutFocusReason);
+        m_filterField->selectAll();
+    });
 
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         sortRows(*this, column, ListView1->header()->sortIndicatorOrder());
@@ -221,6 +261,11 @@ void frmmain::createStatusBar() {
     creditPanel->setFixedWidth(CreditPanelWidth);
     sb->addWidget(m_countPanel);
     sb->addWidget(creditPanel);
+    // On the right with what the tags tell, so the two described panels keep their places.
+    m_shownPanel = new QLabel(sb);
+    m_shownPanel->setObjectName(QStringLiteral("shownPanel"));
+    m_shownPanel->hide();
+    sb->addPermanentWidget(m_shownPanel);
     new TagPanels(*m_model, sb);
 }
 
@@ -282,6 +327,9 @@ void frmmain::createMenus() {
     QMenu *muntoop = menuBar()->addMenu(QStringLiteral("工具"));
     muntoop->setObjectName(QStringLiteral("muntoop"));
     QAction *muntoopfind = addItem(muntoop, "muntoopfind", QStringLiteral("搜索本机"));
+    muntooptags = addItem(muntoop, "muntooptags", QStringLiteral("保存标题和时长"));
+    muntooptags->setCheckable(true);
+    muntooptags->setChecked(m_platform.settings->value(SaveTagsKey).toBool());
 
     QMenu *munhelp = menuBar()->addMenu(QStringLiteral("帮助"));
     munhelp->setObjectName(QStringLiteral("munhelp"));
@@ -301,6 +349,8 @@ void frmmain::createMenus() {
     connect(munfileexport, &QAction::triggered, this, [this] { frmExport::openFor(*this); });
     connect(munfilerelative, &QAction::toggled, this,
             [this](bool on) { m_platform.settings->setValue(SaveRelativeKey, on); });
+    connect(muntooptags, &QAction::toggled, this,
+            [this](bool on) { m_platform.settings->setValue(SaveTagsKey, on); });
     connect(munfileexit, &QAction::triggered, this, [this] { exitProgram(*this); });
     connect(muneditundo, &QAction::triggered, this, [this] { undoEdit(*this); });
     connect(muneditredo, &QAction::triggered, this, [this] { redoEdit(*this); });

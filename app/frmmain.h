@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class FilterField;
 class Form1;
 class PlaylistModel;
 class frmAbout;
@@ -63,7 +64,8 @@ public:
     void setCurrentRow(int row);
 
     // How Save writes the list: 文件 > 保存为相对路径 writes every local file relative to the
-    // list's folder.
+    // list's folder; 工具 > 保存标题和时长 writes the tags' titles and lengths where the list
+    // has none.
     WriteOptions writeOptions() const;
 
     // Document state. listname is "新列表" while the list has no file of its own; insertpos is
@@ -79,6 +81,7 @@ public:
     CommonDialog cd;
 
     QAction *munfilerelative = nullptr;
+    QAction *muntooptags = nullptr;
     QAction *muneditdelete = nullptr;
     QAction *muneditgoon = nullptr;
     QAction *muneditgodown = nullptr;
@@ -99,6 +102,8 @@ private:
     void createMenus();
     void createToolbar();
     void trackEdits();
+    // "显示N个" beside the count message while a filter hides rows.
+    void showShownCount();
     // listname, and the caption in its document form with that name.
     void setListName(const QString &name);
     QAction *addItem(QMenu *menu, const char *name, const QString &caption,
@@ -108,6 +113,8 @@ private:
     Platform &m_platform;
     PlaylistModel *m_model = nullptr;
     QLabel *m_countPanel = nullptr;
+    QLabel *m_shownPanel = nullptr;
+    FilterField *m_filterField = nullptr;
     ToolbarColumn *m_toolbar = nullptr;
     bool m_saved = false;
     bool m_edited = false;

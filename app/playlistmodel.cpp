@@ -248,7 +248,7 @@ TrackTags PlaylistModel::tagsOf(const PlaylistEntry &entry) const {
 }
 
 int PlaylistModel::lengthOf(int row) const {
-    const TableRow &listed = *m_rows[size_t(row)];
+    const StoredRow &listed = *m_rows[size_t(row)];
     return listed.length >= 0 ? listed.length : listed.tagLength;
 }
 
@@ -273,7 +273,7 @@ void PlaylistModel::replaceEntries(std::vector<PlaylistEntry> entries) {
     std::vector<Row> rows;
     rows.reserve(entries.size());
     for (PlaylistEntry &entry : entries)
-        rows.push_back(std::make_unique<TableRow>(std::move(entry)));
+        rows.push_back(std::make_unique<StoredRow>(std::move(entry)));
     // Clearing the history ends a group's step too; a group still running starts a new one.
     m_history->clear();
     m_groupOpen = false;
@@ -289,8 +289,35 @@ void PlaylistModel::clear() {
     replaceEntries({});
 }
 
+void PlaylistModel::setFilterText(const QString &text) {
+    m_filter.setText(text);
+}
+
+bool PlaylistModel::isShown(int row) const {
+    if (!m_filter.isActive())
+        return true;
+    const StoredRow &stored = *m_rows[size_t(row)];
+    if (stored.filterKey.isEmpty()) {
+        const TrackTags tags = tagsOf(stored);
+        stored.filterKey =
+            m_filter.keyOf({cell(stored, NameColumn), stored.path,
+                            tagCell(stored, tags, TitleColumn), tags.artist, tags.album});
+    }
+    return m_filter.matches(stored.filterKey);
+}
+
+std::vector<int> PlaylistModel::shownRows() const {
+    std::vector<int> rows;
+    rows.reserve(m_rows.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        if (isShown(row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
 // A row without the number sorts before every row that has one.
-qint64 PlaylistModel::numberKey(const TableRow &row, int column) const {
+qint64 PlaylistModel::numberKey(const StoredRow &row, int column) const {
     constexpr qint64 none = std::numeric_limits<qint64>::min();
     switch (column) {
     case SizeColumn:
@@ -410,7 +437,7 @@ void PlaylistModel::readTags(const std::vector<int> &positions) {
     const bool cached = m_tags->cache().count() > 0;
     QStringList paths;
     for (const int position : positions) {
-        TableRow &row = *m_rows[size_t(position)];
+        StoredRow &row = *m_rows[size_t(position)];
         if (row.kind != PlaylistEntry::Kind::File)
             continue;
         row.tagLength = cached ? m_tags->tagsOf(row.path).length : -1;
@@ -428,11 +455,12 @@ void PlaylistModel::showTags(const QStringList &paths) {
         lengths.insert(path, m_tags->tagsOf(path).length);
     int first = rowCount(), last = -1;
     for (int position = 0; position < rowCount(); ++position) {
-        TableRow &row = *m_rows[size_t(position)];
+        StoredRow &row = *m_rows[size_t(position)];
         const auto arrived = lengths.constFind(row.path);
         if (arrived == lengths.cend() || row.kind != PlaylistEntry::Kind::File)
             continue;
         row.tagLength = *arrived;
+        row.filterKey.clear();
         first = std::min(first, position);
         last = position;
     }
@@ -458,20 +486,6 @@ void PlaylistModel::reorder(const std::vector<int> &order) {
         after << this->index(newRowOf[size_t(index.row())], index.column());
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-std::vector<bool> PlaylistModel::checkMarks() const {
-    std::vector<bool> marks;
-    marks.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        marks.push_back(row->checked);
-    return marks;
-}
-
-void PlaylistModel::setCheckMarks(const std::vector<bool> &marks) {
-    for (size_t row = 0; row < m_rows.size(); ++row)
-        m_rows[row]->checked = marks[row];
-    emitCheckMarksChanged(0, rowCount() - 1);
 }
 
 void PlaylistModel::emitCheckMarksChanged(int first, int last) {

@@ -2,12 +2,12 @@
 
 #include "media/tracktags.h"
 #include "playlist/playlistentry.h"
+#include "playlist/rowfilter.h"
 
 #include <QAbstractTableModel>
 #include <QSet>
 
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -24,6 +24,10 @@ class TagLoader;
 //
 // The tags of every local file are read as its row appears, off the user-interface thread; their
 // cells fill in as they arrive.
+//
+// While a filter is set, the edits that act on every row (the check marks, removing the checked
+// or missing rows, sorting) act on the rows it shows alone; a hidden row keeps its place and its
+// mark.
 class PlaylistModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -64,7 +68,8 @@ public:
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDropActions() const override;
     // Stable: rows of equal keys keep their order. Texts in reading order, sizes, track numbers
-    // and lengths by number, creation times by time.
+    // and lengths by number, creation times by time. The rows shown are sorted among their own
+    // places.
     void sort(int column, Qt::SortOrder order) override;
 
     const PlaylistEntry &entry(int row) const { return *m_rows[size_t(row)]; }
@@ -92,13 +97,14 @@ public:
     // Puts each entry in the place of its row (0-based), as one edit; the entries keep what
     // they carry, check mark included.
     void replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> replacements);
-    // Removes every checked row and keeps the others in their order. Returns how many went.
+    // Removes every checked row shown and keeps the others in their order. Returns how many
+    // went.
     int removeCheckedEntries();
-    // Removes every row whose file was not found, as one edit. Returns how many went.
+    // Removes every row shown whose file was not found, as one edit. Returns how many went.
     int removeMissingEntries();
     // Removes the rows at the positions (0-based, ascending), as one edit.
     void removeEntriesAt(std::vector<int> positions);
-    // Check-mark commands: each changes every row and reports it in one change.
+    // Check-mark commands: each changes every row shown and reports it in one change.
     void setAllChecked(bool checked);
     void invertAllChecked();
     // Toggles the marks of the rows (ascending), as one edit.
@@ -114,6 +120,16 @@ public:
 
     QUndoStack &history() const { return *m_history; }
 
+    // The rows shown are those whose name, path, title, artist or album hold the text (see
+    // RowFilter); every row while it is empty.
+    void setFilterText(const QString &text);
+    // Readies the filter for the first text typed (see RowFilter::prepare).
+    void prepareFilter() { m_filter.prepare(); }
+    bool isFiltered() const { return m_filter.isActive(); }
+    bool isShown(int row) const;
+    // The rows shown, ascending.
+    std::vector<int> shownRows() const;
+
 Q_SIGNALS:
     // Rows came, went, moved or took other texts: every change but check marks, which choose
     // rows for a command and are no part of a list.
@@ -125,14 +141,16 @@ public:
     bool redo();
 
 private:
-    // A row of the table: its entry, and the length its tags gave, kept beside it so that the
-    // total over every row reads no cache.
-    struct TableRow : PlaylistEntry {
-        explicit TableRow(PlaylistEntry entry)
+    // A row of the table: its entry, the length its tags gave, kept beside it so that the total
+    // over every row reads no cache, and its filter key, made when a filter first looks at it
+    // and again once its tags have come.
+    struct StoredRow : PlaylistEntry {
+        explicit StoredRow(PlaylistEntry entry)
             : PlaylistEntry(std::move(entry)) {}
         int tagLength = -1;
+        mutable QString filterKey;
     };
-    using Row = std::unique_ptr<TableRow>;
+    using Row = std::unique_ptr<StoredRow>;
     class InsertEdit;
     class RemoveEdit;
     class ReplaceEdit;
@@ -141,7 +159,7 @@ private:
 
     void record(QUndoCommand *edit);
     int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
-    qint64 numberKey(const TableRow &row, int column) const;
+    qint64 numberKey(const StoredRow &row, int column) const;
     // The rows' positions in the sorted order: element i is the row that goes to position i.
     std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
 
@@ -153,8 +171,6 @@ private:
     // were there.
     void swapRowsAt(const std::vector<int> &positions, std::vector<Row> &rows);
     void reorder(const std::vector<int> &order);
-    void setCheckMarks(const std::vector<bool> &marks);
-    std::vector<bool> checkMarks() const;
     void emitCheckMarksChanged(int first, int last);
     // Hands the loader the local files of these rows (0-based).
     void readTags(int first, int last);
@@ -162,6 +178,8 @@ private:
     void showTags(const QStringList &paths);
 
     std::vector<Row> m_rows;
+    // Mutable: it keeps the pinyin it has looked up.
+    mutable RowFilter m_filter;
     QUndoStack *m_history;
     TagLoader *m_tags;
     int m_groupDepth = 0;

@@ -1,7 +1,9 @@
 // The edits of the playlist table and their history. Each edit keeps what undo needs and no
 // more: the rows it took out (not copies), the positions it took them from, a permutation, or
-// the check marks before.
+// the rows whose marks it toggled.
 #include "app/playlistmodel.h"
+
+#include "playlist/rowmoves.h"
 
 #include <QUndoStack>
 
@@ -97,43 +99,19 @@ private:
     std::vector<int> m_order;
 };
 
-// Setting every mark keeps the marks before; toggling rows is its own inverse.
+// Marks toggled on the rows (ascending); toggling again is the undo.
 class PlaylistModel::MarksEdit : public QUndoCommand {
 public:
-    // The rows (ascending) whose marks are toggled; none: every row.
-    MarksEdit(PlaylistModel &model, std::vector<int> toggledRows)
+    MarksEdit(PlaylistModel &model, std::vector<int> rows)
         : m_model(model)
-        , m_rows(std::move(toggledRows)) {}
-    MarksEdit(PlaylistModel &model, bool checked)
-        : m_model(model)
-        , m_setTo(checked) {}
+        , m_rows(std::move(rows)) {}
 
     int id() const override { return MarksId; }
-
-    void redo() override {
-        if (!m_setTo) {
-            toggle();
-            return;
-        }
-        m_before = m_model.checkMarks();
-        m_model.setCheckMarks(std::vector<bool>(m_before.size(), *m_setTo));
-    }
-
-    void undo() override {
-        if (m_setTo)
-            m_model.setCheckMarks(std::exchange(m_before, {}));
-        else
-            toggle();
-    }
+    void redo() override { toggle(); }
+    void undo() override { toggle(); }
 
 private:
     void toggle() {
-        if (m_rows.empty()) {
-            for (const Row &row : m_model.m_rows)
-                row->checked = !row->checked;
-            m_model.emitCheckMarksChanged(0, m_model.rowCount() - 1);
-            return;
-        }
         for (const int row : m_rows)
             m_model.m_rows[size_t(row)]->checked = !m_model.m_rows[size_t(row)]->checked;
         m_model.emitCheckMarksChanged(m_rows.front(), m_rows.back());
@@ -141,8 +119,6 @@ private:
 
     PlaylistModel &m_model;
     std::vector<int> m_rows;
-    std::optional<bool> m_setTo;
-    std::vector<bool> m_before;
 };
 
 bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int role) {
@@ -156,8 +132,8 @@ bool PlaylistModel::setData(const QModelIndex &index, const QVariant &value, int
 
 void PlaylistModel::insertEntry(int row, PlaylistEntry entry) {
     Q_ASSERT(row >= 0 && row <= rowCount() && rowCount() < MaxRows);
-    record(
-        new InsertEdit(*this, row, std::make_unique<TableRow>(std::move(entry)), m_groupDepth > 0));
+    record(new InsertEdit(*this, row, std::make_unique<StoredRow>(std::move(entry)),
+                          m_groupDepth > 0));
 }
 
 void PlaylistModel::replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> replacements) {
@@ -170,7 +146,7 @@ void PlaylistModel::replaceEntriesAt(std::vector<std::pair<int, PlaylistEntry>> 
     for (auto &[row, entry] : replacements) {
         Q_ASSERT(row >= 0 && row < rowCount());
         positions.push_back(row);
-        rows.push_back(std::make_unique<TableRow>(std::move(entry)));
+        rows.push_back(std::make_unique<StoredRow>(std::move(entry)));
     }
     record(new ReplaceEdit(*this, std::move(positions), std::move(rows)));
 }
@@ -186,9 +162,9 @@ int PlaylistModel::removeMissingEntries() {
 
 int PlaylistModel::removeEntries(bool (*isRemoved)(const PlaylistEntry &entry)) {
     std::vector<int> positions;
-    for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (isRemoved(*m_rows[row]))
-            positions.push_back(int(row));
+    for (int row = 0; row < rowCount(); ++row) {
+        if (isRemoved(entry(row)) && isShown(row))
+            positions.push_back(row);
     }
     const int removed = int(positions.size());
     removeEntriesAt(std::move(positions));
@@ -201,15 +177,16 @@ void PlaylistModel::removeEntriesAt(std::vector<int> positions) {
 }
 
 void PlaylistModel::setAllChecked(bool checked) {
-    const bool changes = std::any_of(m_rows.cbegin(), m_rows.cend(),
-                                     [checked](const Row &row) { return row->checked != checked; });
-    if (changes)
-        record(new MarksEdit(*this, checked));
+    std::vector<int> rows;
+    for (const int row : shownRows()) {
+        if (entry(row).checked != checked)
+            rows.push_back(row);
+    }
+    toggleChecked(std::move(rows));
 }
 
 void PlaylistModel::invertAllChecked() {
-    if (!m_rows.empty())
-        record(new MarksEdit(*this, std::vector<int>{}));
+    toggleChecked(shownRows());
 }
 
 void PlaylistModel::toggleChecked(std::vector<int> rows) {
@@ -224,7 +201,7 @@ void PlaylistModel::reorderEntries(std::vector<int> order) {
 }
 
 void PlaylistModel::sort(int column, Qt::SortOrder order) {
-    reorderEntries(sortedOrder(column, order));
+    reorderEntries(RowMoves::amongPlaces(sortedOrder(column, order), shownRows()));
 }
 
 void PlaylistModel::beginGroupedChange() {

@@ -61,10 +61,69 @@ PlaylistView::PlaylistView(PlaylistModel *model, Settings &settings, QWidget *pa
     // Any change of the rows ends the order the indicator shows.
     connect(model, &PlaylistModel::rowsChanged, this,
             [columns] { columns->setSortIndicator(-1, Qt::AscendingOrder); });
+
+    // A move keeps each row's hidden state with the row; a reset forgets them all.
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                m_shownRows += last - first + 1;
+                filterRows(first, last);
+                Q_EMIT shownRowCountChanged();
+            });
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) { countRemovedRows(first, last); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &PlaylistView::shownRowCountChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        m_shownRows = m_model->rowCount();
+        applyFilter();
+    });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                   const QList<int> &roles) {
+                if (roles.isEmpty() || roles.contains(PlaylistModel::TagsRole)) {
+                    filterRows(topLeft.row(), bottomRight.row());
+                    Q_EMIT shownRowCountChanged();
+                }
+            });
 }
 
 void PlaylistView::showSortedBy(int column, Qt::SortOrder order) {
     header()->setSortIndicator(column, order);
+}
+
+void PlaylistView::applyFilter() {
+    setDragEnabled(!m_model->isFiltered());
+    filterRows(0, m_model->rowCount() - 1);
+    Q_EMIT shownRowCountChanged();
+}
+
+void PlaylistView::filterRows(int first, int last) {
+    // With no filter and nothing hidden there is nothing to look at.
+    if (!m_model->isFiltered() && m_shownRows == m_model->rowCount())
+        return;
+    for (int row = first; row <= last; ++row) {
+        const bool hide = !m_model->isShown(row);
+        if (hide != isRowHidden(row, {})) {
+            setRowHidden(row, {}, hide);
+            m_shownRows += hide ? -1 : 1;
+        }
+    }
+    QItemSelection hidden;
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (isRowHidden(row, {}))
+                hidden.select(m_model->index(row, 0),
+                              m_model->index(row, PlaylistModel::ColumnCount - 1));
+        }
+    }
+    if (!hidden.isEmpty())
+        selectionModel()->select(hidden, QItemSelectionModel::Deselect);
+    if (currentIndex().isValid() && isRowHidden(currentIndex().row(), {}))
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+}
+
+void PlaylistView::countRemovedRows(int first, int last) {
+    for (int row = first; row <= last; ++row)
+        m_shownRows -= isRowHidden(row, {}) ? 0 : 1;
 }
 
 void PlaylistView::keyPressEvent(QKeyEvent *event) {

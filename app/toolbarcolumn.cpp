@@ -38,8 +38,9 @@ ToolbarColumn::ToolbarColumn(const std::array<QAction *, ButtonCount> &actions, 
     flattenAll();
 }
 
-void ToolbarColumn::setRowCommandsAvailable(bool available) {
+void ToolbarColumn::setRowCommandsAvailable(bool deletable, bool movable) {
     for (int button = FirstRowCommand; button < ButtonCount; ++button) {
+        const bool available = button == FirstRowCommand ? deletable : movable;
         m_buttons[size_t(button)]->setAvailable(available);
         // An unavailable button shows no frame.
         if (!available)

@@ -25,7 +25,8 @@ public:
     // moves over it.
     ToolbarColumn(const std::array<QAction *, ButtonCount> &actions, QWidget *parent);
 
-    void setRowCommandsAvailable(bool available);
+    // Delete, and the two moves, which a filter turns off.
+    void setRowCommandsAvailable(bool deletable, bool movable);
     void flattenAll();
 
 protected:

@@ -8,8 +8,9 @@ int convertCommand(const QStringList &arguments) {
     QCommandLineParser parser;
     const QCommandLineOption relative(QStringLiteral("relative"));
     const QCommandLineOption absolute(QStringLiteral("absolute"));
-    if (const std::optional<int> status =
-            readArguments(parser, arguments, {relative, absolute}, ListToolTexts::convertHelp(), 2))
+    const QCommandLineOption tags(QStringLiteral("tags"));
+    if (const std::optional<int> status = readArguments(
+            parser, arguments, {relative, absolute, tags}, ListToolTexts::convertHelp(), 2))
         return *status;
     if (parser.isSet(relative) && parser.isSet(absolute))
         return fail(ExitStatus::BadUsage, ListToolTexts::relativeAndAbsolute());
@@ -26,5 +27,7 @@ int convertCommand(const QStringList &arguments) {
         options.relative = WriteOptions::Relative::Always;
     else if (parser.isSet(absolute))
         options.relative = WriteOptions::Relative::Never;
+    if (parser.isSet(tags))
+        options.tagsOf = tagsOfFiles(loaded.value().rows);
     return writeRows(target, loaded.value().rows, options);
 }

@@ -63,16 +63,19 @@ int exportCommand(const QStringList &arguments) {
     QCommandLineParser parser;
     const QCommandLineOption flat(QStringLiteral("flat"));
     const QCommandLineOption windows(QStringLiteral("windows"));
+    const QCommandLineOption tags(QStringLiteral("tags"));
     if (const std::optional<int> status =
-            readArguments(parser, arguments, {flat, windows}, ListToolTexts::exportHelp(), 2))
+            readArguments(parser, arguments, {flat, windows, tags}, ListToolTexts::exportHelp(), 2))
         return *status;
     const QStringList words = parser.positionalArguments();
     const Result<LoadedPlaylist> loaded = loadList(words[0]);
     if (!loaded.ok())
         return fail(ExitStatus::BadInput, loaded.error());
 
-    ListExport job(loaded.value().rows, QFileInfo(words[0]).fileName(), absolutePath(words[1]),
-                   {parser.isSet(flat), parser.isSet(windows)});
+    const std::vector<PlaylistEntry> &rows = loaded.value().rows;
+    ListExport job(rows, QFileInfo(words[0]).fileName(), absolutePath(words[1]),
+                   {parser.isSet(flat), parser.isSet(windows),
+                    parser.isSet(tags) ? tagsOfFiles(rows) : TagsOf()});
     const InterruptSignal interrupt;
     ExportProgressLine progress;
     const Result<ExportSummary> result = job.run([&](const ExportProgress &at) {

@@ -51,10 +51,11 @@ int findCommand(const QStringList &arguments) {
                                      QString(), QStringLiteral("pattern"));
     const QCommandLineOption noSubfolders(QStringLiteral("no-subfolders"));
     const QCommandLineOption relative(QStringLiteral("relative"));
+    const QCommandLineOption tags(QStringLiteral("tags"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("list"));
     if (const std::optional<int> status =
-            readArguments(parser, arguments, {pattern, noSubfolders, relative, output},
+            readArguments(parser, arguments, {pattern, noSubfolders, relative, tags, output},
                           ListToolTexts::findHelp(), 1))
         return *status;
     if (!parser.isSet(output))
@@ -105,5 +106,7 @@ int findCommand(const QStringList &arguments) {
     WriteOptions options;
     if (parser.isSet(relative))
         options.relative = WriteOptions::Relative::Always;
+    if (parser.isSet(tags))
+        options.tagsOf = tagsOfFiles(rows);
     return writeRows(target, rows, options);
 }

@@ -2,6 +2,7 @@
 
 #include "listtool/listtooltexts.h"
 #include "media/mediatexts.h"
+#include "media/tagreading.h"
 #include "platform/standardstreams.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistformat.h"
@@ -11,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -101,6 +103,23 @@ Result<QString> listableFolder(const QString &location) {
         return Failure{folder.exists() ? FailureKind::Unreadable : FailureKind::NotFound,
                        MediaTexts::noFolder(location)};
     return absolutePath(location);
+}
+
+TagsOf tagsOfFiles(const std::vector<PlaylistEntry> &rows) {
+    QStringList paths;
+    for (const PlaylistEntry &row : rows) {
+        if (row.kind == PlaylistEntry::Kind::File)
+            paths << row.path;
+    }
+    paths.removeDuplicates();
+    const QList<TrackTags> read = readTrackTagsOfAll(paths);
+    QHash<QString, TrackTags> tags;
+    tags.reserve(paths.size());
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        tags.insert(paths[i], read[i]);
+    return [tags](const PlaylistEntry &row) {
+        return row.kind == PlaylistEntry::Kind::File ? tags.value(row.path) : TrackTags();
+    };
 }
 
 int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,

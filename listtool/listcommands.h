@@ -68,6 +68,9 @@ Result<LoadedPlaylist> loadList(const QString &argument);
 // The clean absolute path of a folder that can be listed, or the window's message for it.
 Result<QString> listableFolder(const QString &location);
 
+// The tags of every local file of rows, read on every core, for the rows to look up.
+TagsOf tagsOfFiles(const std::vector<PlaylistEntry> &rows);
+
 // Writes rows to target as the window saves them, or as M3U to standard output; answers the
 // exit status after telling what failed.
 int writeRows(const QString &target, const std::vector<PlaylistEntry> &rows,

@@ -35,7 +35,8 @@ QString toolHelp() {
 
 QString findHelp() {
     return QStringLiteral(
-        "用法：vantrel-list find 文件夹 [-p 模式]… [--no-subfolders] [--relative] -o 输出列表\n"
+        "用法：vantrel-list find 文件夹 [-p 模式]… [--no-subfolders] [--relative] [--tags]\n"
+        "                        -o 输出列表\n"
         "像“搜索本机”窗口一样查找文件夹中的节目文件，按名称的自然顺序写成列表。\n"
         "\n"
         "  -p, --pattern 模式     要找的文件名，可给多个，符合其一即可；默认 *.mp3。\n"
@@ -43,6 +44,8 @@ QString findHelp() {
         "                         一个字符，[!列表] 不在列表中的一个字符；不分大小写\n"
         "  --no-subfolders        只查找文件夹本身，不查找子文件夹\n"
         "  --relative             写相对于输出列表所在文件夹的路径，需要时用 ../\n"
+        "  --tags                 写入从各文件的标签读出的标题（有艺术家时为“艺术家 - 标题”）\n"
+        "                         和时长\n"
         "  -o, --output 输出列表  要写的列表文件，- 表示标准输出\n"
         "  -h, --help             显示本帮助后退出\n"
         "\n"
@@ -53,12 +56,14 @@ QString findHelp() {
 
 QString convertHelp() {
     return QStringLiteral(
-        "用法：vantrel-list convert 输入列表 输出列表 [--relative | --absolute]\n"
+        "用法：vantrel-list convert 输入列表 输出列表 [--relative | --absolute] [--tags]\n"
         "读入 Vantrel 能打开的列表，按输出列表的扩展名写成另一种格式；标题、时长、\n"
         "网络地址、找不到的文件和相对路径都保留。\n"
         "\n"
         "  --relative  本机文件都写相对于输出列表所在文件夹的路径，需要时用 ../\n"
         "  --absolute  本机文件都写绝对路径\n"
+        "  --tags      列表没有给出标题或时长的项，写入从文件的标签读出的标题（有艺术家时为\n"
+        "              “艺术家 - 标题”）和时长\n"
         "  -h, --help  显示本帮助后退出\n"
         "\n"
         "不给这两个选项时，原来是相对路径的项仍写相对路径。与输出列表只有根文件夹 /\n"
@@ -81,7 +86,7 @@ QString checkHelp() {
 
 QString showHelp() {
     return QStringLiteral(
-        "用法：vantrel-list show 列表 [--json]\n"
+        "用法：vantrel-list show 列表 [--json] [--tags]\n"
         "在标准输出上显示列表的各项，每项一行，四列以制表符分开：\n"
         "  路径  本机文件的绝对路径，或网络地址\n"
         "  标题  列表给出的标题，没有时为空\n"
@@ -91,12 +96,15 @@ QString showHelp() {
         "\n"
         "  --json      输出一个 JSON 数组，每项一个对象：path 和 title 为字符串，\n"
         "              length 为秒数或 null，exists 为 true、false 或 null（网络地址）\n"
+        "  --tags      读取各本机文件的标签：列表没有给出标题或时长时取标签中的，并在后面\n"
+        "              加三列：艺术家、专辑、音轨号（未知时为空）；JSON 中为 artist、album\n"
+        "              （字符串或 null）和 track（数字或 null）\n"
         "  -h, --help  显示本帮助后退出\n");
 }
 
 QString exportHelp() {
     return QStringLiteral(
-        "用法：vantrel-list export 列表 文件夹 [--flat] [--windows]\n"
+        "用法：vantrel-list export 列表 文件夹 [--flat] [--windows] [--tags]\n"
         "像“导出到文件夹…”一样，把列表和其中存在的节目文件一起复制到文件夹（例如U盘）。\n"
         "列表以原来的文件名（新列表为 playlist.m3u8）写在文件夹中，各项都写相对路径，\n"
         "整个文件夹移到别处或别的电脑上也能播放。\n"
@@ -105,6 +113,7 @@ QString exportHelp() {
         "              适合按文件名播放的车载播放器；不给时保留各文件共同的文件夹以下的结构\n"
         "  --windows   路径用 \\ 分隔，.m3u、.pls 和 .ram 列表用 GBK 编码，供 Windows 上的\n"
         "              播放器使用；GBK 不能表示的名称使导出在复制前失败\n"
+        "  --tags      列表没有给出标题或时长的项，写入从文件的标签读出的标题和时长\n"
         "  -h, --help  显示本帮助后退出\n"
         "\n"
         "网络地址原样保留；找不到的文件不导出，结束时说明个数。文件名改成 FAT32、exFAT\n"

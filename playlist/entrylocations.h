@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "playlist/playlistentry.h"
+#include "playlist/writtentags.h"
 
 #include <QDir>
 #include <QString>
@@ -20,6 +21,9 @@ struct WriteOptions {
     CodePage codePage = CodePage("UTF-8");
     // Folders of relative paths separated by "\", as players on Windows write them.
     bool windowsSeparators = false;
+    // Where set, rows without a title or a length of their own take their files' tags, in
+    // every format that holds them; unset, a list keeps the bytes it always had.
+    TagsOf tagsOf = {};
 };
 
 // Where each row of a list is written to, as one format's writer needs it.

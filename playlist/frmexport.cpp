@@ -129,7 +129,7 @@ void frmExport::start() {
                                  ? QString()
                                  : QFileInfo(m_main.listname).fileName();
     ListExport job(m_main.model().entries(), listName, folder,
-                   {Option2->isChecked(), Check1->isChecked()});
+                   {Option2->isChecked(), Check1->isChecked(), m_main.writeOptions().tagsOf});
 
     Exporting = true;
     m_stopRequested = false;

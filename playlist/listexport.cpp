@@ -10,6 +10,7 @@
 #include "playlist/playlistwriter.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <cerrno>
 
@@ -19,6 +20,7 @@ ListExport::ListExport(const std::vector<PlaylistEntry> &rows, const QString &li
     , m_folder(folder)
     , m_placed(m_plan.copies().size(), false) {
     m_options.relative = WriteOptions::Relative::Always;
+    m_options.tagsOf = options.tagsOf;
     if (options.windows) {
         m_options.codePage = CodePage("GBK");
         m_options.windowsSeparators = true;
@@ -38,7 +40,7 @@ Result<ExportSummary> ListExport::run(const KeepGoing &keepGoing) {
     if (const int error = DiskFolder::syncFileSystem(m_folder))
         return notDone({FailureKind::WriteFailed, ExportTexts::flushFailed(m_folder, error)});
     const Result<void> written =
-        savePlaylistFile(listPath(), m_plan.listRows(m_folder, m_placed), m_options);
+        savePlaylistFile(listPath(), m_plan.listRows(m_folder, m_placed), listOptions());
     if (!written.ok())
         return notDone(written.failure());
     if (const int error = DiskFolder::syncFileSystem(m_folder))
@@ -64,18 +66,23 @@ Result<void> ListExport::prepareFolder() {
 Result<void> ListExport::checkList() const {
     const std::vector<PlaylistEntry> rows =
         m_plan.listRows(m_folder, std::vector<bool>(m_placed.size(), true));
-    const Result<QByteArray> encoded = encodePlaylist(listPath(), rows, m_options);
+    const WriteOptions options = listOptions();
+    const Result<QByteArray> encoded = encodePlaylist(listPath(), rows, options);
     if (encoded.ok())
         return {};
     const FormatInfo *format = formatOf(listPath());
     if (encoded.failure().kind != FailureKind::Unrepresentable || format->alwaysUtf8)
         return encoded.failure();
-    // Only the copies' names, addresses and titles can hold what the character set cannot.
+    // Only the copies' names, addresses and what is said of the songs can hold what the
+    // character set cannot.
     const qsizetype folderLength = m_folder.size() + 1;
     for (const PlaylistEntry &row : rows) {
         const QString written = row.isLocal() ? row.path.mid(folderLength) : row.path;
-        if (!m_options.codePage.encode(written) || !m_options.codePage.encode(row.title))
-            return Failure{FailureKind::Unrepresentable, ExportTexts::notInGbk(written)};
+        const TrackTags song = writtenTags(row, options.tagsOf);
+        for (const QString &text : {written, song.title, song.artist, song.album}) {
+            if (!m_options.codePage.encode(text))
+                return Failure{FailureKind::Unrepresentable, ExportTexts::notInGbk(written)};
+        }
     }
     return encoded.failure();
 }
@@ -131,4 +138,20 @@ Failure ListExport::notDone(Failure failure) {
 
 QString ListExport::listPath() const {
     return m_folder + u'/' + m_plan.listFile();
+}
+
+// The list's rows name the copies, whose tags are those of the files they were copied from.
+WriteOptions ListExport::listOptions() const {
+    WriteOptions options = m_options;
+    if (!options.tagsOf)
+        return options;
+    QHash<QString, QString> sources;
+    for (const ExportPlan::Copy &copy : m_plan.copies())
+        sources.insert(m_folder + u'/' + copy.target, copy.source);
+    options.tagsOf = [tagsOf = m_options.tagsOf, sources](const PlaylistEntry &row) {
+        PlaylistEntry source = row;
+        source.path = sources.value(row.path, row.path);
+        return tagsOf(source);
+    };
+    return options;
 }

@@ -11,10 +11,12 @@
 #include <vector>
 
 // How a list is exported: flat (every file in the folder itself, numbered in list order), and
-// in the form players on Windows read ("\" between folders, GBK in .m3u, .pls and .ram).
+// in the form players on Windows read ("\" between folders, GBK in .m3u, .pls and .ram); with
+// the files' tags where a row has no title or length of its own (unset: none).
 struct ExportOptions {
     bool flat = false;
     bool windows = false;
+    TagsOf tagsOf = {};
 };
 
 // Where a running export is: files handled before this one, files in all, and the one at hand.
@@ -58,6 +60,7 @@ private:
     Result<void> place(size_t copy, const KeepGoing &keepGoing);
     Failure notDone(Failure failure);
     QString listPath() const;
+    WriteOptions listOptions() const;
 
     ExportPlan m_plan;
     QString m_folder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/tracktags.h"
 #include "playlist/listedentry.h"
 #include "playlist/playlistentry.h"
 #include "playlist/result.h"
@@ -27,8 +28,10 @@ enum class PlaylistFormat {
 // The entries of a playlist text of one format, in file order, as written; or why the text is
 // no playlist of that format.
 using FormatReader = Result<std::vector<ListedEntry>> (*)(const QString &text);
-// The whole text of a playlist of one format, every row in order, lines ended by CR LF.
+// The whole text of a playlist of one format, every row in order, lines ended by CR LF; songs
+// holds what each row says of its song (writtenTags).
 using FormatWriter = QString (*)(const std::vector<PlaylistEntry> &rows,
+                                 const std::vector<TrackTags> &songs,
                                  const EntryLocations &locations);
 
 // One format as every command sees it: Open, Save, the dialogs' filters, drops and vantrel-list

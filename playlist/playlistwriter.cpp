@@ -30,48 +30,64 @@ bool hasLineBreak(const QString &text) {
 
 // The row texts are the only ones that can hold such characters; the first of them names
 // the fault.
-QString firstUnrepresentablePath(const std::vector<PlaylistEntry> &rows, const CodePage &codePage) {
-    for (const PlaylistEntry &entry : rows) {
+QString firstUnrepresentablePath(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                                 const CodePage &codePage) {
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const PlaylistEntry &entry = rows[row];
+        const TrackTags &song = songs[row];
         if (!codePage.encode(entry.path) || !codePage.encode(entry.name) ||
-            !codePage.encode(entry.title) || !codePage.encode(entry.directives.join(u'\n')))
+            !codePage.encode(song.title) || !codePage.encode(song.artist) ||
+            !codePage.encode(song.album) || !codePage.encode(entry.directives.join(u'\n')))
             return entry.path;
     }
     return {};
 }
 
+// An XSPF element of a track, where it has a text.
+QString xspfElement(const QString &name, const QString &text) {
+    if (text.isEmpty())
+        return {};
+    return QStringLiteral("      <%1>").arg(name) + oneLine(text).toHtmlEscaped() +
+           QStringLiteral("</%1>").arg(name) + LineEnd;
+}
+
 } // namespace
 
-QString plsText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
+QString plsText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations) {
     QString text = QStringLiteral("[playlist]") + LineEnd;
     for (size_t row = 0; row < rows.size(); ++row) {
-        const PlaylistEntry &entry = rows[row];
         const QString number = QString::number(row + 1);
-        text += QStringLiteral("File") + number + u'=' + locations.plain(entry) + LineEnd;
-        if (!entry.title.isEmpty())
-            text += QStringLiteral("Title") + number + u'=' + oneLine(entry.title) + LineEnd;
-        if (entry.length >= 0)
-            text +=
-                QStringLiteral("Length") + number + u'=' + QString::number(entry.length) + LineEnd;
+        const QString title = singleTitle(songs[row]);
+        text += QStringLiteral("File") + number + u'=' + locations.plain(rows[row]) + LineEnd;
+        if (!title.isEmpty())
+            text += QStringLiteral("Title") + number + u'=' + oneLine(title) + LineEnd;
+        if (songs[row].length >= 0)
+            text += QStringLiteral("Length") + number + u'=' + QString::number(songs[row].length) +
+                    LineEnd;
     }
     text += QStringLiteral("NumberOfEntries=%1").arg(rows.size()) + LineEnd;
     text += QStringLiteral("Version=2") + LineEnd;
     return text;
 }
 
-QString m3uText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
+QString m3uText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations) {
     QString text = QStringLiteral("#EXTM3U") + LineEnd;
-    for (const PlaylistEntry &entry : rows) {
-        if (!entry.title.isEmpty() || entry.length >= 0)
-            text +=
-                QStringLiteral("#EXTINF:%1,").arg(entry.length) + oneLine(entry.title) + LineEnd;
-        for (const QString &directive : entry.directives)
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const QString title = singleTitle(songs[row]);
+        if (!title.isEmpty() || songs[row].length >= 0)
+            text += QStringLiteral("#EXTINF:%1,").arg(songs[row].length) + oneLine(title) + LineEnd;
+        for (const QString &directive : rows[row].directives)
             text += oneLine(directive) + LineEnd;
-        text += locations.plain(entry) + LineEnd;
+        text += locations.plain(rows[row]) + LineEnd;
     }
     return text;
 }
 
-QString ramText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
+// RAM has no place for a title or a length.
+QString ramText(const std::vector<PlaylistEntry> &rows, const Songs &,
+                const EntryLocations &locations) {
     QString text;
     for (const PlaylistEntry &entry : rows)
         text += locations.ram(entry) + LineEnd;
@@ -79,16 +95,21 @@ QString ramText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
 }
 
 // Texts are escaped and the reference path is quoted: players reject the whole file otherwise.
-QString asxText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
+QString asxText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations) {
     QString text = QStringLiteral("<Asx Version = \"3.0\" > ") + LineEnd;
-    for (const PlaylistEntry &entry : rows) {
-        const QString title = oneLine(entry.title.isEmpty() ? entry.name : entry.title);
-        const QString path = locations.plain(entry).toHtmlEscaped();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const TrackTags &song = songs[row];
+        const QString title = oneLine(song.title.isEmpty() ? rows[row].name : song.title);
+        const QString path = locations.plain(rows[row]).toHtmlEscaped();
         text += QStringLiteral("<Entry>") + LineEnd;
         text += QStringLiteral("<Title >") + title.toHtmlEscaped() + QStringLiteral("</Title>") +
                 LineEnd;
-        if (entry.length >= 0)
-            text += QStringLiteral("<Duration value = \"") + clockTime(entry.length) +
+        if (!song.artist.isEmpty())
+            text += QStringLiteral("<Author>") + oneLine(song.artist).toHtmlEscaped() +
+                    QStringLiteral("</Author>") + LineEnd;
+        if (song.length >= 0)
+            text += QStringLiteral("<Duration value = \"") + clockTime(song.length) +
                     QStringLiteral("\" />") + LineEnd;
         text += QStringLiteral("<Param Name = \"SourceURL\" Value = \"") + path +
                 QStringLiteral("\" />") + LineEnd;
@@ -99,20 +120,24 @@ QString asxText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
     return text;
 }
 
-QString xspfText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
+QString xspfText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                 const EntryLocations &locations) {
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") + LineEnd +
                    QStringLiteral("<playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\">") +
                    LineEnd + QStringLiteral("  <trackList>") + LineEnd;
-    for (const PlaylistEntry &entry : rows) {
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const TrackTags &song = songs[row];
         text += QStringLiteral("    <track>") + LineEnd;
-        text += QStringLiteral("      <location>") + locations.xspf(entry).toHtmlEscaped() +
+        text += QStringLiteral("      <location>") + locations.xspf(rows[row]).toHtmlEscaped() +
                 QStringLiteral("</location>") + LineEnd;
-        if (!entry.title.isEmpty())
-            text += QStringLiteral("      <title>") + oneLine(entry.title).toHtmlEscaped() +
-                    QStringLiteral("</title>") + LineEnd;
-        if (entry.length >= 0)
+        text += xspfElement(QStringLiteral("title"), song.title) +
+                xspfElement(QStringLiteral("creator"), song.artist) +
+                xspfElement(QStringLiteral("album"), song.album);
+        if (song.track > 0)
+            text += QStringLiteral("      <trackNum>%1</trackNum>").arg(song.track) + LineEnd;
+        if (song.length >= 0)
             text +=
-                QStringLiteral("      <duration>%1</duration>").arg(qint64(entry.length) * 1000) +
+                QStringLiteral("      <duration>%1</duration>").arg(qint64(song.length) * 1000) +
                 LineEnd;
         text += QStringLiteral("    </track>") + LineEnd;
     }
@@ -132,13 +157,17 @@ Result<QByteArray> encodePlaylist(const QString &target, const std::vector<Playl
                            PlaylistTexts::lineBreakInPath(target, entry.path)};
     }
 
+    Songs songs;
+    songs.reserve(rows.size());
+    for (const PlaylistEntry &entry : rows)
+        songs.push_back(writtenTags(entry, options.tagsOf));
     const CodePage utf8("UTF-8");
     const CodePage &charset = format->alwaysUtf8 ? utf8 : options.codePage;
     const std::optional<QByteArray> bytes =
-        charset.encode(format->write(rows, EntryLocations(target, options)));
+        charset.encode(format->write(rows, songs, EntryLocations(target, options)));
     if (!bytes)
-        return Failure{
-            FailureKind::Unrepresentable,
-            PlaylistTexts::unrepresentablePath(target, firstUnrepresentablePath(rows, charset))};
+        return Failure{FailureKind::Unrepresentable,
+                       PlaylistTexts::unrepresentablePath(
+                           target, firstUnrepresentablePath(rows, songs, charset))};
     return *bytes;
 }

@@ -13,7 +13,8 @@
 // no byte-order mark, text in the options' character set (UTF-8 for .m3u8, ASX and XSPF).
 //
 // A row is written as the file gave it: an address as it stands, an entry that was relative
-// relative to the target's folder, a title and a length in every format that holds them, the
+// relative to the target's folder, a title and a length in every format that holds them (from
+// the file's tags where the options ask for them and the list gave none), the
 // other "#EXT…" lines of an M3U after its "#EXTINF" line in M3U and M3U8. A path
 // that players would take for a URI or cut short ("#", "?", "%" and two hex digits) is written as
 // a percent-encoded file:// URI; RAM writes "file://" and the path escaped where a URI needs it.
@@ -26,8 +27,14 @@ Result<QByteArray> encodePlaylist(const QString &target, const std::vector<Playl
                                   const WriteOptions &options = {});
 
 // The text of each format, as the format table calls them.
-QString plsText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations);
-QString m3uText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations);
-QString ramText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations);
-QString asxText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations);
-QString xspfText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations);
+using Songs = std::vector<TrackTags>;
+QString plsText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations);
+QString m3uText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations);
+QString ramText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations);
+QString asxText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                const EntryLocations &locations);
+QString xspfText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
+                 const EntryLocations &locations);

@@ -13,11 +13,16 @@
 
 namespace {
 
-bool hasMissingRows(const frmmain &form) {
-    const std::vector<PlaylistEntry> rows = form.model().entries();
-    return std::any_of(rows.cbegin(), rows.cend(), [](const PlaylistEntry &row) {
-        return row.kind == PlaylistEntry::Kind::Missing;
-    });
+// The missing rows shown: a filter keeps the others out of the repair.
+std::vector<int> shownMissingRows(const frmmain &form) {
+    std::vector<int> rows = form.model().shownRows();
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&form](int row) {
+                                  return form.model().entry(row).kind !=
+                                         PlaylistEntry::Kind::Missing;
+                              }),
+               rows.end());
+    return rows;
 }
 
 void tell(frmmain &form, const QString &text) {
@@ -37,10 +42,15 @@ void removeMissingRows(frmmain &form) {
 }
 
 void relocateMissingRows(frmmain &form) {
-    if (!hasMissingRows(form)) {
+    const std::vector<int> missing = shownMissingRows(form);
+    if (missing.empty()) {
         tell(form, PlaylistTexts::nothingMissing());
         return;
     }
+    std::vector<PlaylistEntry> rows;
+    rows.reserve(missing.size());
+    for (const int row : missing)
+        rows.push_back(form.model().entry(row));
     const QString folder = form.platform().folderPicker->chooseFolder(&form);
     if (folder.isEmpty())
         return;
@@ -48,14 +58,14 @@ void relocateMissingRows(frmmain &form) {
     Relocation relocation;
     {
         frmProgress progress(form, &PlaylistTexts::relocating);
-        relocation = relocateMissing(form.model().entries(), folder,
+        relocation = relocateMissing(rows, folder,
                                      [&progress](int count) { return progress.carryOn(count); });
     }
     FileQuery query;
     std::vector<std::pair<int, PlaylistEntry>> replacements;
     for (const auto &[row, path] : relocation.found) {
-        if (std::optional<PlaylistEntry> entry = relocatedRow(form.model().entry(row), path, query))
-            replacements.emplace_back(row, std::move(*entry));
+        if (std::optional<PlaylistEntry> entry = relocatedRow(rows[size_t(row)], path, query))
+            replacements.emplace_back(missing[size_t(row)], std::move(*entry));
     }
     // Every path found is one edit, which undo takes back whole.
     form.model().replaceEntriesAt(std::move(replacements));

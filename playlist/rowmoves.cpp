@@ -56,14 +56,26 @@ std::vector<int> movedTo(int count, const std::vector<int> &selected, int positi
     return order;
 }
 
-std::vector<int> shuffled(int count, const std::vector<int> &selected, std::mt19937 &random) {
+std::vector<int> shuffled(int count, const std::vector<int> &places, std::mt19937 &random) {
     std::vector<int> order = identity(count);
-    const std::vector<int> places = selected.size() < 2 ? order : selected;
     std::vector<int> rows = places;
     std::shuffle(rows.begin(), rows.end(), random);
     for (size_t i = 0; i < places.size(); ++i)
         order[size_t(places[i])] = rows[i];
     return order;
+}
+
+std::vector<int> amongPlaces(const std::vector<int> &order, const std::vector<int> &places) {
+    if (places.size() == order.size())
+        return order;
+    const std::vector<bool> isPlace = marked(int(order.size()), places);
+    std::vector<int> result = identity(int(order.size()));
+    auto place = places.cbegin();
+    for (const int row : order) {
+        if (isPlace[size_t(row)])
+            result[size_t(*place++)] = row;
+    }
+    return result;
 }
 
 } // namespace RowMoves

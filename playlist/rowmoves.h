@@ -13,8 +13,10 @@ namespace RowMoves {
 std::vector<int> movedBy(int count, const std::vector<int> &selected, int step);
 // In front of the row at position (count: after the last row), the others keeping their order.
 std::vector<int> movedTo(int count, const std::vector<int> &selected, int position);
-// The selected rows in a random order among their own places; every row when fewer than two are
-// selected.
-std::vector<int> shuffled(int count, const std::vector<int> &selected, std::mt19937 &random);
+// The rows at the places (ascending) in a random order among those places.
+std::vector<int> shuffled(int count, const std::vector<int> &places, std::mt19937 &random);
+// The order, kept to the places (ascending): the rows at the places take them in the order's
+// sequence, and every other row stays where it is.
+std::vector<int> amongPlaces(const std::vector<int> &order, const std::vector<int> &places);
 
 } // namespace RowMoves

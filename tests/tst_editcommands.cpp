@@ -75,6 +75,24 @@ std::vector<PlaylistEntry> unsortedRows() {
     return rows;
 }
 
+// A filter of "A" shows a1, a3 and a5 and hides b2, b4 and b6. The rows 2 and 1 name one path,
+// as 3, 4 and 5 name one missing file; 1 and 2 are checked.
+std::vector<PlaylistEntry> filteredRows() {
+    const auto gone = PlaylistEntry::Kind::Missing;
+    return {{"a1", {}, "/p/1", {}, {}, true},        {"b2", {}, "/p/1", {}, {}, true},
+            {"a3", {}, "/p/3", {}, {}, false, gone}, {"b4", {}, "/p/3", {}, {}, false, gone},
+            {"a5", {}, "/p/3", {}, {}, false, gone}, {"b6", {}, "/p/6", {}, {}}};
+}
+
+QStringList shownNames(const PlaylistWindow &w) {
+    QStringList names;
+    for (int row = 0; row < w.form.model().rowCount(); ++row) {
+        if (!w.form.ListView1->isRowHidden(row, {}))
+            names << w.form.model().entry(row).name;
+    }
+    return names;
+}
+
 } // namespace
 
 class EditCommandsTest : public QObject {
@@ -221,10 +239,13 @@ private Q_SLOTS:
     // undo takes it back.
     void shuffle_data() {
         QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QString>("filter");
         QTest::addColumn<QList<int>>("fixed");
-        QTest::newRow("every row") << QList<int>{5} << QList<int>{};
+        QTest::newRow("every row") << QList<int>{5} << "" << QList<int>{};
         QTest::newRow("the selected rows")
-            << QList<int>{2, 5, 9, 13, 17, 20} << QList<int>{1, 3, 4, 6, 7, 8, 10, 19};
+            << QList<int>{2, 5, 9, 13, 17, 20} << "" << QList<int>{1, 3, 4, 6, 7, 8, 10, 19};
+        QTest::newRow("the rows shown: x1, x10 to x19")
+            << QList<int>{5} << "X1" << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 20};
     }
 
     void shuffle() {
@@ -236,6 +257,8 @@ private Q_SLOTS:
             w.form.ListView1->selectionModel()->select(w.form.model().index(row - 1, 0),
                                                        QItemSelectionModel::Select |
                                                            QItemSelectionModel::Rows);
+        QFETCH(QString, filter);
+        w.form.findChild<QLineEdit *>("filterField")->setText(filter);
         const QStringList before = w.names();
         w.item("muneditshuffle")->trigger();
         const QStringList after = w.names();
@@ -247,6 +270,73 @@ private Q_SLOTS:
         QCOMPARE(w.names(true), QStringList{"x7"});
         w.item("muneditundo")->trigger();
         QCOMPARE(w.names(), before);
+    }
+
+    void filtered_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QStringList>("checkedAfter");
+        const auto row = [](const char *name, const Edit &edit, const QStringList &order,
+                            const QStringList &checkedAfter) {
+            QTest::newRow(name) << edit << order << checkedAfter;
+        };
+        const QStringList all{"a1", "b2", "a3", "b4", "a5", "b6"};
+        row("select all", {Menu, {"selectall"}}, all, {"a1", "b2", "a3", "a5"});
+        row("invert", {Menu, {"selectunall"}}, all, {"b2", "a3", "a5"});
+        row("clear", {Menu, {"selectclear"}}, all, {"b2"});
+        row("delete", {Menu, {"delete"}}, {"b2", "a3", "b4", "a5", "b6"}, {"b2"});
+        row("remove missing", {Menu, {"removemissing"}}, {"a1", "b2", "b4", "b6"}, {"a1", "b2"});
+        row("remove duplicates", {Menu, {"removeduplicates"}}, {"a1", "b2", "a3", "b4", "b6"},
+            {"a1", "b2"});
+        row("sort, descending", {Sort}, {"a5", "b2", "a3", "b4", "a1", "b6"}, {"b2", "a1"});
+    }
+
+    // Ctrl+F and "A": every command acts on the rows shown alone, and moves are off; the count
+    // message keeps the whole list, a panel beside it the rows shown. Undo takes the command
+    // back under the filter; Esc shows every row again.
+    void filtered() {
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, order);
+        PlaylistWindow w;
+        w.load(filteredRows(), 2);
+        QVERIFY(w.show());
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        auto *field = w.form.findChild<QLineEdit *>("filterField");
+        QTest::keySequence(&w.form, QKeySequence(Qt::CTRL | Qt::Key_F));
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, "A");
+        QCOMPARE(shownNames(w), QStringList({"a1", "a3", "a5"}));
+        // The current row b2 is hidden: neither selected nor current any more.
+        QVERIFY(w.current().isEmpty() && !w.form.ListView1->currentIndex().isValid());
+        const QStringList moves{"muneditgoon", "muneditgodown", "muneditgotop", "muneditgobottom"};
+        for (const QString &item : moves)
+            QVERIFY(!w.item(qPrintable(item))->isEnabled());
+        QVERIFY(w.form.findChild<QWidget *>("Image1_5")
+                    ->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!w.form.ListView1->dragEnabled());
+
+        make(w, edit);
+        QTEST(w.names(), "order");
+        QTEST(w.names(true), "checkedAfter");
+        const QStringList shown = order.filter("a");
+        QCOMPARE(shownNames(w), shown);
+        auto *panel = w.form.findChild<QLabel *>("shownPanel");
+        QCOMPARE(panel->text(), u"显示%1个"_s.arg(shown.size()));
+        QCOMPARE(w.countText(), u"共有%1个节目文件！"_s.arg(order.size()));
+
+        w.item("muneditundo")->trigger();
+        QCOMPARE(w.names(), QStringList({"a1", "b2", "a3", "b4", "a5", "b6"}));
+        QCOMPARE(w.names(true), QStringList({"a1", "b2"}));
+        QCOMPARE(shownNames(w), QStringList({"a1", "a3", "a5"}));
+        QCOMPARE(panel->text(), u"显示3个"_s);
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->text().isEmpty() && panel->isHidden());
+        QCOMPARE(shownNames(w), w.names());
+        for (const QString &item : moves)
+            QVERIFY(w.item(qPrintable(item))->isEnabled());
+        QVERIFY(w.form.ListView1->dragEnabled());
     }
 
     // A row dragged from another window is no row of this table.

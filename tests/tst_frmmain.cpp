@@ -2,6 +2,7 @@
 
 #include "app/editcommands.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 
@@ -45,8 +46,12 @@ private Q_SLOTS:
                          w.form.screen()->availableGeometry().width());
         const QWidget *client = w.form.centralWidget();
         const QWidget *column = w.form.findChild<QWidget *>("toolbarColumn");
+        // The filter field above the table, as wide as it.
+        const int top = w.form.findChild<QWidget *>("filterField")->sizeHint().height() + 3;
         QTRY_COMPARE(w.form.ListView1->geometry(),
-                     QRect(0, 0, client->width() - 31, client->height()));
+                     QRect(0, top, client->width() - 31, client->height() - top));
+        QCOMPARE(w.form.findChild<QWidget *>("filterField")->geometry(),
+                 QRect(0, 0, client->width() - 31, top - 3));
         QCOMPARE(column->geometry(), QRect(client->width() - 28, 0, 28, client->height()));
         if (!maximised)
             QCOMPARE(w.form.ListView1->width(), size.isValid() ? size.width() - 31 : 593);
@@ -192,6 +197,7 @@ private Q_SLOTS:
         row(Qt::ALT | Qt::Key_Up, "muneditgoon");
         row(Qt::ALT | Qt::Key_Down, "muneditgodown");
         row(Qt::Key_F1, "munhelpzn");
+        row(Qt::CTRL | Qt::Key_F, "findShortcut");
     }
 
     void shortcuts() {
@@ -228,6 +234,9 @@ private Q_SLOTS:
                 stream,
                 {u"tagged.ogg"_s, {}, data + "tagged.ogg", {}, {}}});
         QVERIFY(w.show());
+        // A filter set before the tags come finds them once they have.
+        auto *filter = w.form.findChild<QLineEdit *>(u"filterField"_s);
+        filter->setText(u"zjl"_s);
         const PlaylistModel &model = w.form.model();
         const auto column = [&model](int c) {
             QStringList cells;
@@ -246,6 +255,23 @@ private Q_SLOTS:
         auto *total = w.form.findChild<QLabel *>(u"totalPanel"_s);
         QTRY_COMPARE(total->text(), u"总时长：至少0:07"_s);
         QVERIFY(w.form.saved() && !w.form.edited());
+
+        // Artist, album and title, the tags' or the list's.
+        const std::pair<QString, QString> found[] = {{u"zjl"_s, u"tagged.flac"_s},
+                                                     {u"xiaobang"_s, u"tagged.flac"_s},
+                                                     {u"From THE"_s, u"tagged.mp3"_s},
+                                                     {u"wf"_s, u"tagged.mp3"_s},
+                                                     {u"vorbis"_s, u"tagged.ogg"_s}};
+        for (const auto &[typed, name] : found) {
+            filter->setText(typed);
+            QStringList shown;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                if (!w.form.ListView1->isRowHidden(row, {}))
+                    shown << model.entry(row).name;
+            }
+            QCOMPARE(shown, QStringList{name});
+        }
+        filter->clear();
 
         // Track numbers by number, unknown first; undo puts the order back.
         sortRows(w.form, PlaylistModel::TrackColumn, Qt::AscendingOrder);

@@ -11,6 +11,9 @@ using namespace Qt::StringLiterals;
 // A mixed list: a title and a length on a missing relative entry, a stream, a relative file.
 const QByteArray MixedList = "#EXTM3U\n#EXTINF:123,Title one\ngone/x.mp3\n"
                              "http://radio.example/stream\n../music/a.mp3\n";
+// A tagged song twice, once with a title of its own, and a stream.
+const QByteArray TaggedList = "[playlist]\nFile1=../tagged/song.mp3\nTitle1=Own\n"
+                              "File2=../tagged/song.mp3\nFile3=http://radio.example/stream\n";
 
 // One run of the tool: what it prints and answers, and a file of the tree that it leaves with
 // these bytes (none: no file looked at).
@@ -61,13 +64,16 @@ private Q_SLOTS:
         QVERIFY(QFile::link(at(u"music/sub"_s), at(u"music/link"_s)));
         QVERIFY(::close(::open(undecodable().constData(), O_CREAT, 0644)) == 0);
         QVERIFY(QFile(at(u"other/🎵.mp3"_s)).open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(at(u"tagged"_s)) &&
+                QFile::copy(u"" VANTREL_TEST_DATA "/tagged.mp3"_s, at(u"tagged/song.mp3"_s)));
         for (const auto &[name, bytes] :
              {std::pair{u"lists/mixed.m3u"_s, MixedList},
               std::pair{u"lists/bad.pls"_s, QByteArray("[x]\n")},
               std::pair{u"lists/car.m3u"_s,
                         QByteArray("../music/sub/c.mp3\n../music/a.mp3\n"
                                    "http://radio.example/stream\n../gone.mp3\n")},
-              std::pair{u"lists/emoji.m3u"_s, QByteArray("../other/🎵.mp3\n")}}) {
+              std::pair{u"lists/emoji.m3u"_s, QByteArray("../other/🎵.mp3\n")},
+              std::pair{u"lists/tagged.pls"_s, TaggedList}}) {
             QFile list(at(name));
             QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
         }
@@ -144,6 +150,51 @@ private Q_SLOTS:
             "Windows 形式的 .m3u、.pls 和 .ram 列表用 GBK 编码。请把列表另存为 .m3u8 后再导出，"
             "或不用 Windows 形式。没有复制任何文件。\n",
             4);
+        // Tags: the song is "Morning Song" by 王菲, track 3 of "Eyes", 2 s long.
+        const QByteArray tagged = root + "/tagged/song.mp3";
+        row("find --tags", {"find", "tagged", "--tags", "-o", "-"},
+            "#EXTM3U\r\n#EXTINF:2,王菲 - Morning Song\r\n" + tagged + "\r\n", "", 0);
+        row("convert --tags: xspf", {"convert", "lists/tagged.pls", "t.xspf", "--tags"}, "", "", 0,
+            "t.xspf",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<playlist version=\"1\" "
+            "xmlns=\"http://xspf.org/ns/0/\">\r\n  <trackList>\r\n"
+            "    <track>\r\n      <location>tagged/song.mp3</location>\r\n      <title>Own</title>"
+            "\r\n      <duration>2000</duration>\r\n    </track>\r\n"
+            "    <track>\r\n      <location>tagged/song.mp3</location>\r\n      <title>Morning Song"
+            "</title>\r\n      <creator>王菲</creator>\r\n      <album>Eyes</album>\r\n"
+            "      <trackNum>3</trackNum>\r\n      <duration>2000</duration>\r\n    </track>\r\n"
+            "    <track>\r\n      <location>" +
+                stream + "</location>\r\n    </track>\r\n  </trackList>\r\n</playlist>\r\n");
+        const QByteArray asxSong = "<Param Name = \"SourceURL\" Value = \"tagged/song.mp3\" />"
+                                   "\r\n<Ref href = \"tagged/song.mp3\"/>\r\n</Entry>\r\n";
+        row("convert --tags: asx", {"convert", "lists/tagged.pls", "t.asx", "--tags"}, "", "", 0,
+            "t.asx",
+            "<Asx Version = \"3.0\" > \r\n<Entry>\r\n<Title >Own</Title>\r\n<Duration value = "
+            "\"00:00:02\" />\r\n" +
+                asxSong +
+                "<Entry>\r\n<Title >Morning Song</Title>\r\n"
+                "<Author>王菲</Author>\r\n<Duration value = \"00:00:02\" />\r\n" +
+                asxSong +
+                "<Entry>\r\n<Title >stream</Title>\r\n<Param Name = \"SourceURL\" Value = \"" +
+                stream + "\" />\r\n<Ref href = \"" + stream + "\"/>\r\n</Entry>\r\n</Asx>\r\n");
+        row("convert --tags: ram holds none", {"convert", "lists/tagged.pls", "t.ram", "--tags"},
+            "", "", 0, "t.ram", "tagged/song.mp3\r\ntagged/song.mp3\r\n" + stream + "\r\n");
+        row("export --tags: pls", {"export", "lists/tagged.pls", "out", "--tags"}, "",
+            "vantrel-list：导出完成！复制了1个文件。\n列表已写入“" + root +
+                "/out/tagged.pls”，数据已全部写入磁盘。\n",
+            0, "out/tagged.pls",
+            "[playlist]\r\nFile1=song.mp3\r\nTitle1=Own\r\nLength1=2\r\nFile2=song.mp3\r\n"
+            "Title2=王菲 - Morning Song\r\nLength2=2\r\nFile3=" +
+                stream + "\r\nNumberOfEntries=3\r\nVersion=2\r\n");
+        const QByteArray json =
+            "\"exists\":true,\"length\":2,\"path\":\"" + tagged + "\",\"title\":";
+        row("show --tags --json", {"show", "lists/tagged.pls", "--json", "--tags"},
+            "[{\"album\":\"Eyes\",\"artist\":\"王菲\"," + json +
+                "\"Own\",\"track\":3},{\"album\":\"Eyes\",\"artist\":\"王菲\"," + json +
+                "\"Morning Song\",\"track\":3},{\"album\":null,\"artist\":null,\"exists\":null,"
+                "\"length\":null,\"path\":\"" +
+                stream + "\",\"title\":\"\",\"track\":null}]\n",
+            "", 0);
         row("option without its value", {"check", "lists/mixed.m3u", "--relocate"}, "",
             "vantrel-list check：选项“--relocate”后面缺少值。\n"
             "用 vantrel-list check --help 查看用法。\n",

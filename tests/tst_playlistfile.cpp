@@ -557,6 +557,31 @@ private Q_SLOTS:
         QCOMPARE(w->fakes.settings->values.value("save/relativePaths").toBool(), saveRelative);
     }
 
+    // 工具 > 保存标题和时长, off unless the user turned it on: a song without a title or a length
+    // of its own is saved with its tags', "王菲 - Morning Song", 2 s.
+    void savesTagsWhenAsked_data() {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray song = "song.mp3\r\n";
+        QTest::newRow("off") << false << "#EXTM3U\r\n#EXTINF:-1,Own\r\n" + song + song;
+        QTest::newRow("on") << true
+                            << "#EXTM3U\r\n#EXTINF:2,Own\r\n" + song +
+                                   "#EXTINF:2,王菲 - Morning Song\r\n" + song;
+    }
+
+    void savesTagsWhenAsked() {
+        QFETCH(bool, on);
+        QVERIFY(QFile::copy(VANTREL_TEST_DATA "/tagged.mp3", at("song.mp3")));
+        w->open(w->make("l.m3u", "#EXTM3U\n#EXTINF:-1,Own\nsong.mp3\nsong.mp3\n"));
+        QTRY_COMPARE(w->form.model().tagsOf(1).title, "Morning Song");
+        QVERIFY(!w->item("muntooptags")->isChecked());
+        w->item("muntooptags")->setChecked(on);
+        saveAs("copy.m3u");
+        QTEST(w->read("copy.m3u"), "bytes");
+        const PlaylistWindow next(m_work, w->fakes.settings->values);
+        QCOMPARE(next.item("muntooptags")->isChecked(), on);
+    }
+
     void openNamesTheFirstMissingEntries() {
         w->open(w->make("l.m3u", "#EXTM3U\r\n#EXTINF:205,Song\r\na.mp3\r\nn1\r\nn2\r\nn3\r\nn4\r\n"
                                  "n5\r\nn6\r\n"));
