@@ -572,10 +572,10 @@ private Q_SLOTS:
     void savesTagsWhenAsked() {
         QFETCH(bool, on);
         QVERIFY(QFile::copy(VANTREL_TEST_DATA "/tagged.mp3", at("song.mp3")));
-        w->open(w->make("l.m3u", "#EXTM3U\n#EXTINF:-1,Own\nsong.mp3\nsong.mp3\n"));
-        QTRY_COMPARE(w->form.model().tagsOf(1).title, "Morning Song");
         QVERIFY(!w->item("muntooptags")->isChecked());
         w->item("muntooptags")->setChecked(on);
+        // Saved at once, while the table still waits for the tags.
+        w->open(w->make("l.m3u", "#EXTM3U\n#EXTINF:-1,Own\nsong.mp3\nsong.mp3\n"));
         saveAs("copy.m3u");
         QTEST(w->read("copy.m3u"), "bytes");
         const PlaylistWindow next(m_work, w->fakes.settings->values);
