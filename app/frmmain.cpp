@@ -12,6 +12,8 @@
 #include "media/addfiles.h"
 #include "media/dropfiles.h"
 #include "media/form1.h"
+#include "media/tagloader.h"
+#include "media/tagreading.h"
 #include "platform/platform.h"
 #include "playlist/frmexport.h"
 #include "playlist/lifecyclecommands.h"
@@ -177,9 +179,15 @@ WriteOptions frmmain::writeOptions() const {
     WriteOptions options;
     if (munfilerelative->isChecked())
         options.relative = WriteOptions::Relative::Always;
-    // Tags still being read are not waited for: the list gets what the table shows.
-    if (muntooptags->isChecked())
-        options.tagsOf = [model = m_model](const PlaylistEntry &row) { return model->tagsOf(row); };
+    // A song whose tags are still on their way is read here, so that a list saved the moment
+    // it opened gets every title too.
+    if (muntooptags->isChecked()) {
+        options.tagsOf = [model = m_model](const PlaylistEntry &row) {
+            return row.kind == PlaylistEntry::Kind::File && model->tagLoader().isPending(row.path)
+                       ? readTrackTagsOfFile(row.path)
+                       : model->tagsOf(row);
+        };
+    }
     return options;
 }
 

@@ -248,8 +248,8 @@ TrackTags PlaylistModel::tagsOf(const PlaylistEntry &entry) const {
 }
 
 int PlaylistModel::lengthOf(int row) const {
-    const PlaylistEntry &listed = entry(row);
-    return listed.length >= 0 ? listed.length : tagsOf(listed).length;
+    const StoredRow &listed = *m_rows[size_t(row)];
+    return listed.length >= 0 ? listed.length : listed.tagLength;
 }
 
 std::vector<PlaylistEntry> PlaylistModel::entries() const {
@@ -317,7 +317,7 @@ std::vector<int> PlaylistModel::shownRows() const {
 }
 
 // A row without the number sorts before every row that has one.
-qint64 PlaylistModel::numberKey(const PlaylistEntry &row, int column) const {
+qint64 PlaylistModel::numberKey(const StoredRow &row, int column) const {
     constexpr qint64 none = std::numeric_limits<qint64>::min();
     switch (column) {
     case SizeColumn:
@@ -329,7 +329,7 @@ qint64 PlaylistModel::numberKey(const PlaylistEntry &row, int column) const {
         return track > 0 ? track : none;
     }
     default: {
-        const int length = row.length >= 0 ? row.length : tagsOf(row).length;
+        const int length = row.length >= 0 ? row.length : row.tagLength;
         return length >= 0 ? length : none;
     }
     }
@@ -433,24 +433,36 @@ void PlaylistModel::readTags(int first, int last) {
 }
 
 void PlaylistModel::readTags(const std::vector<int> &positions) {
+    // Tags read before show at once; the loader says when they have changed since.
+    const bool cached = m_tags->cache().count() > 0;
     QStringList paths;
-    for (const int row : positions)
-        if (m_rows[size_t(row)]->kind == PlaylistEntry::Kind::File)
-            paths << m_rows[size_t(row)]->path;
+    for (const int position : positions) {
+        StoredRow &row = *m_rows[size_t(position)];
+        if (row.kind != PlaylistEntry::Kind::File)
+            continue;
+        row.tagLength = cached ? m_tags->tagsOf(row.path).length : -1;
+        paths << row.path;
+    }
     if (!paths.isEmpty())
         m_tags->load(paths);
 }
 
 // Only the span of rows that name one of the paths is drawn again.
 void PlaylistModel::showTags(const QStringList &paths) {
-    const QSet<QString> arrived(paths.cbegin(), paths.cend());
+    QHash<QString, int> lengths;
+    lengths.reserve(paths.size());
+    for (const QString &path : paths)
+        lengths.insert(path, m_tags->tagsOf(path).length);
     int first = rowCount(), last = -1;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (arrived.contains(m_rows[size_t(row)]->path)) {
-            m_rows[size_t(row)]->filterKey.clear();
-            first = std::min(first, row);
-            last = row;
-        }
+    for (int position = 0; position < rowCount(); ++position) {
+        StoredRow &row = *m_rows[size_t(position)];
+        const auto arrived = lengths.constFind(row.path);
+        if (arrived == lengths.cend() || row.kind != PlaylistEntry::Kind::File)
+            continue;
+        row.tagLength = *arrived;
+        row.filterKey.clear();
+        first = std::min(first, position);
+        last = position;
     }
     if (last >= 0)
         Q_EMIT dataChanged(index(first, TitleColumn), index(last, LengthColumn),

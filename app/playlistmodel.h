@@ -141,11 +141,13 @@ public:
     bool redo();
 
 private:
-    // A row's filter key is made when a filter first looks at it, and again once its tags have
-    // come.
+    // A row of the table: its entry, the length its tags gave, kept beside it so that the total
+    // over every row reads no cache, and its filter key, made when a filter first looks at it
+    // and again once its tags have come.
     struct StoredRow : PlaylistEntry {
         explicit StoredRow(PlaylistEntry entry)
             : PlaylistEntry(std::move(entry)) {}
+        int tagLength = -1;
         mutable QString filterKey;
     };
     using Row = std::unique_ptr<StoredRow>;
@@ -157,7 +159,7 @@ private:
 
     void record(QUndoCommand *edit);
     int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
-    qint64 numberKey(const PlaylistEntry &row, int column) const;
+    qint64 numberKey(const StoredRow &row, int column) const;
     // The rows' positions in the sorted order: element i is the row that goes to position i.
     std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
 

@@ -37,6 +37,7 @@ public:
     void dropPending();
 
     TrackTags tagsOf(const QString &path) const { return m_cache.tagsOf(path); }
+    bool isPending(const QString &path) const { return m_pending.contains(path); }
     const TagCache &cache() const { return m_cache; }
 
     // How many of the pending paths are done, of how many; both 0 when nothing is pending.

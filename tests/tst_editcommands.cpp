@@ -387,6 +387,14 @@ private Q_SLOTS:
         w.item("muneditgodown")->trigger();
         w.clickHeader(column);
         QCOMPARE(w.names(), ascending);
+        // Undo puts back the order before, which is no reversal of the sorted one.
+        w.load(unsortedRows(), 2);
+        w.clickHeader(column);
+        w.item("muneditundo")->trigger();
+        QCOMPARE(w.names(),
+                 QStringList({"Song 10.mp3", "a.mp3", "song 2.mp3", "Song 1.mp3", "gone.mp3"}));
+        w.item("muneditredo")->trigger();
+        QCOMPARE(w.names(), ascending);
     }
 
     void toolbarButtons_data() {

@@ -228,14 +228,16 @@ private Q_SLOTS:
             u"vantrel-list：无法写入文件“%1/%2”，列表没有保存。\n没有访问权限。\n"_s;
         const QString noOutput = u"vantrel-list：无法写到标准输出。\n%1\n"_s;
         // As the user nobody, whom permissions bind unlike root.
-        const QString nobody =
-            u"setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" convert "_s;
+        const QString nobody = u"setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" "_s;
         row("existing list not UTF-8", u"\"$0\" show \"$(printf 'music/sub/\\377.mp3')\""_s, 2,
             notUtf8.arg(u"music/sub/�.mp3"_s));
-        row("folder without permission", nobody + u"lists/mixed.m3u lists/new.m3u"_s, 4,
+        row("folder without permission", nobody + u"convert lists/mixed.m3u lists/new.m3u"_s, 4,
             notWritten.arg(m_root, u"lists/new.m3u"_s));
         row("read-only file of the user's own, in his folder",
-            nobody + u"lists/mixed.m3u own.m3u"_s, 4, notWritten.arg(m_root, u"own.m3u"_s));
+            nobody + u"convert lists/mixed.m3u own.m3u"_s, 4, notWritten.arg(m_root, u"own.m3u"_s));
+        row("relocation into a folder he cannot list",
+            nobody + u"check lists/mixed.m3u --relocate other"_s, 3,
+            u"vantrel-list：找不到文件夹“%1/other”，请检查位置！\n"_s.arg(m_root));
         row("full standard output", u"\"$0\" show lists/mixed.m3u >/dev/full"_s, 4,
             noOutput.arg(u"磁盘空间不足。"_s));
         row("closed standard output", u"\"$0\" show lists/mixed.m3u >&-"_s, 4,
@@ -248,7 +250,9 @@ private Q_SLOTS:
         QFETCH(QString, err);
         if (command.startsWith(u"setpriv"_s) && ::geteuid() != 0)
             QSKIP("only root may run the tool as another user");
-        // The tree is nobody's to write in, its folders are root's.
+        // The tree is nobody's to write in, its folders are root's, and one of them only root's
+        // to list.
+        QVERIFY(::chmod(QFile::encodeName(at(u"other"_s)), 0700) == 0);
         const QByteArray own = QFile::encodeName(at(u"own.m3u"_s));
         QVERIFY(::chmod(QFile::encodeName(m_dir.path()), 0755) == 0 &&
                 ::chmod(QFile::encodeName(m_root), 0777) == 0);
