@@ -29,7 +29,7 @@ qsizetype titleComma(QStringView info) {
 
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
-    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
+    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,10})(?!\\d)"));
     const qsizetype comma = titleComma(info);
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;

@@ -1,19 +1,22 @@
 #include "playlist/playlistwriter.h"
 
 #include "platform/codepage.h"
+#include "playlist/listtext.h"
 #include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
-
-#include <QRegularExpression>
 
 namespace {
 
 const QLatin1String LineEnd("\r\n");
 
-// A title goes on one line in every format.
-QString oneLine(const QString &title) {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
-    return QString(title).replace(lineBreaks, QStringLiteral(" "));
+// The profile rules take one pair of quotes off a value: a title in quotes gets another pair.
+QString plsTitle(const QString &title) {
+    const QString text = listText(title);
+    const QString trimmed = text.trimmed();
+    const bool quoted = trimmed.size() > 1 &&
+                        (trimmed.front() == u'"' || trimmed.front() == u'\'') &&
+                        trimmed.back() == trimmed.front();
+    return quoted ? u'"' + text + u'"' : text;
 }
 
 // "[h:]mm:ss", as ASX writes durations.
@@ -48,7 +51,7 @@ QString plsText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
         const QString number = QString::number(row + 1);
         text += QStringLiteral("File") + number + u'=' + locations.plain(entry) + LineEnd;
         if (!entry.title.isEmpty())
-            text += QStringLiteral("Title") + number + u'=' + oneLine(entry.title) + LineEnd;
+            text += QStringLiteral("Title") + number + u'=' + plsTitle(entry.title) + LineEnd;
         if (entry.length >= 0)
             text +=
                 QStringLiteral("Length") + number + u'=' + QString::number(entry.length) + LineEnd;
@@ -63,9 +66,9 @@ QString m3uText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
     for (const PlaylistEntry &entry : rows) {
         if (!entry.title.isEmpty() || entry.length >= 0)
             text +=
-                QStringLiteral("#EXTINF:%1,").arg(entry.length) + oneLine(entry.title) + LineEnd;
+                QStringLiteral("#EXTINF:%1,").arg(entry.length) + listText(entry.title) + LineEnd;
         for (const QString &directive : entry.directives)
-            text += oneLine(directive) + LineEnd;
+            text += listText(directive) + LineEnd;
         text += locations.plain(entry) + LineEnd;
     }
     return text;
@@ -82,7 +85,7 @@ QString ramText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
 QString asxText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
     QString text = QStringLiteral("<Asx Version = \"3.0\" > ") + LineEnd;
     for (const PlaylistEntry &entry : rows) {
-        const QString title = oneLine(entry.title.isEmpty() ? entry.name : entry.title);
+        const QString title = listText(entry.title.isEmpty() ? entry.name : entry.title);
         const QString path = locations.plain(entry).toHtmlEscaped();
         text += QStringLiteral("<Entry>") + LineEnd;
         text += QStringLiteral("<Title >") + title.toHtmlEscaped() + QStringLiteral("</Title>") +
@@ -108,7 +111,7 @@ QString xspfText(const std::vector<PlaylistEntry> &rows, const EntryLocations &l
         text += QStringLiteral("      <location>") + locations.xspf(entry).toHtmlEscaped() +
                 QStringLiteral("</location>") + LineEnd;
         if (!entry.title.isEmpty())
-            text += QStringLiteral("      <title>") + oneLine(entry.title).toHtmlEscaped() +
+            text += QStringLiteral("      <title>") + listText(entry.title).toHtmlEscaped() +
                     QStringLiteral("</title>") + LineEnd;
         if (entry.length >= 0)
             text +=

@@ -108,9 +108,10 @@ QString baseOf(const QXmlStreamReader &xml, const QString &parentBase) {
 int seconds(const QString &milliseconds) {
     bool ok = false;
     const qint64 value = milliseconds.toLongLong(&ok);
-    if (!ok || value < 0 || value / 1000 >= std::numeric_limits<int>::max())
+    const qint64 rounded = value / 1000 + (value % 1000 >= 500 ? 1 : 0);
+    if (!ok || value < 0 || rounded > std::numeric_limits<int>::max())
         return -1;
-    return int((value + 500) / 1000);
+    return int(rounded);
 }
 
 // The element name of a tag's text in lower case, "/" first for an end tag.
