@@ -85,7 +85,9 @@ QString ramText(const std::vector<PlaylistEntry> &rows, const EntryLocations &lo
 QString asxText(const std::vector<PlaylistEntry> &rows, const EntryLocations &locations) {
     QString text = QStringLiteral("<Asx Version = \"3.0\" > ") + LineEnd;
     for (const PlaylistEntry &entry : rows) {
-        const QString title = listText(entry.title.isEmpty() ? entry.name : entry.title);
+        // A title that shows nothing is none.
+        const QString given = listText(entry.title);
+        const QString title = given.trimmed().isEmpty() ? listText(entry.name) : given;
         const QString path = locations.plain(entry).toHtmlEscaped();
         text += QStringLiteral("<Entry>") + LineEnd;
         text += QStringLiteral("<Title >") + title.toHtmlEscaped() + QStringLiteral("</Title>") +

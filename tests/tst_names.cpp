@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 enum class Outcome { Matches, NoMatch, Invalid };
@@ -26,7 +28,8 @@ class TestNames : public QObject {
 
 private Q_SLOTS:
     // Saved in every format and opened again, each row names the same path, with its title as
-    // lists write texts; no file holds a NUL, and the XML ones stay readable.
+    // lists write texts and the longest length; no file holds a NUL, and the XML ones stay
+    // readable.
     void namesSurviveEveryFormat_data() {
         QTest::addColumn<QString>("name"); // a path from the root, or below the list's folder
         QTest::addColumn<bool>("relative");
@@ -55,6 +58,9 @@ private Q_SLOTS:
         row("quoted", u"'q'"_s, true, u"\"Live\""_s, u"\"Live\""_s);
         row("other formats' first lines", u"[playlist]"_s, true);
         row("RAM's end", u"--stop--"_s, true);
+        row("byte-order marks", u"\ufeffa\ufeff"_s, true);
+        row("a noncharacter beyond U+FFFF", u"/m/#\U000affff"_s, false);
+        row("a Linux name from the root with \\", u"/\\."_s, false);
     }
 
     void namesSurviveEveryFormat() {
@@ -62,9 +68,10 @@ private Q_SLOTS:
         QFETCH(bool, relative);
         QFETCH(QString, title);
         QFETCH(QString, titleBack);
+        constexpr int Longest = std::numeric_limits<int>::max();
         const QString path = relative ? QDir::cleanPath(m_dir.path() + u'/' + name) : name;
-        const PlaylistEntry row{localFileName(path),          {},    path, {},      {}, false,
-                                PlaylistEntry::Kind::Missing, title, 61,   relative};
+        const PlaylistEntry row{localFileName(path),          {},    path,    {},      {}, false,
+                                PlaylistEntry::Kind::Missing, title, Longest, relative};
         for (const QString extension : {"pls", "m3u", "m3u8", "ram", "asx", "xspf"}) {
             const QString list = m_dir.filePath(u"l."_s + extension);
             QVERIFY(savePlaylistFile(list, {row}).ok());
@@ -75,7 +82,7 @@ private Q_SLOTS:
             const PlaylistEntry &back = loaded.value().rows.front();
             QCOMPARE(back.path, path);
             QCOMPARE(back.title, extension == u"ram"_s ? QString() : titleBack);
-            QCOMPARE(back.length, extension == u"ram"_s ? -1 : 61);
+            QCOMPARE(back.length, extension == u"ram"_s ? -1 : Longest);
         }
     }
 

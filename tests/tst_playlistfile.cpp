@@ -236,9 +236,11 @@ private Q_SLOTS:
             XspfStart + xspfTrack("%E3%80%80.mp3", "      <title>ab c</title>\r\n") +
                 xspfTrack("file:///./c:/x.mp3") + xspfTrack("./file:x.mp3") +
                 xspfTrack("100%25%20pure.mp3") + XspfEnd);
-        row("names a reader would misread: asx", "/m/l.asx", {odd[2], odd[3]},
+        row("names a reader would misread: asx", "/m/l.asx",
+            {odd[2], odd[3], entry("http://h/a\x01", Kind::Address, "\x01 ")},
             AsxStart + asxEntry("ab c", "file:///m/%E3%80%80.mp3") +
-                asxEntry("ok.mp3.x", "file:///m/ok.mp3%00.x") + AsxEnd);
+                asxEntry("ok.mp3.x", "file:///m/ok.mp3%00.x") + asxEntry("a", "http://h/a%01") +
+                AsxEnd);
         row("refused: line feed", "/l/l.m3u", {entry("/m/a\nb.mp3")}, {}, "UTF-8",
             "无法保存“/l/l.m3u”：路径“/m/a\nb.mp3”中含有换行符，不能写入列表文件。");
         row("refused: not in gbk", "/l/l.pls", {entry("/m/🎵.mp3")}, {}, "GBK",
