@@ -176,7 +176,7 @@ Result<LoadedPlaylist> loadPlaylistBytes(const QByteArray &bytes, const QString 
     for (PlaylistEntry &row : loaded.rows) {
         // Vantrel's own ASX gives a row without a title its file's name, as a list text; any
         // other title is kept.
-        if (format->format == PlaylistFormat::Asx && row.isLocal() &&
+        if (format->format == PlaylistFormat::Asx && row.isLocal() && !row.title.isEmpty() &&
             row.title == listText(row.name).trimmed())
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)

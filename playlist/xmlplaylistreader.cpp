@@ -15,6 +15,8 @@ namespace {
 
 // The five named entities and character references; anything else stays as it stands.
 QString unescaped(const QString &text) {
+    if (!text.contains(u'&'))
+        return text;
     static const QRegularExpression reference(
         QStringLiteral("&(?:(lt|gt|amp|quot|apos)|#(\\d+)|#x([0-9a-f]+));"),
         QRegularExpression::CaseInsensitiveOption);
