@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Vantrel, then
 #   ./build.sh run      builds the program and starts it;
 #   ./build.sh test     builds it twice (plain, and with AddressSanitizer + UBSan), runs every
-#                       test, then builds the Debian package and checks it;
+#                       test, runs each fuzz target for 30 s, then builds the Debian package
+#                       and checks it;
 #   ./build.sh package  builds the Debian package and prints its path last.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,6 +24,8 @@ fi
 [ "$mode" = run ] || packages+=(dpkg-dev file)
 # The package's check validates, renders and runs what the package installs.
 [ "$mode" != test ] || packages+=(desktop-file-utils appstream man-db bash-completion lintian)
+# The fuzz targets need clang and its runtime, which holds libFuzzer.
+[ "$mode" != test ] || packages+=(clang libclang-rt-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null | grep -q '^ii' || missing+=("$package")
@@ -59,6 +62,22 @@ for preset in dev asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset"
+done
+echo "== fuzz"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+# A fixed seed and a fresh corpus from the committed seeds, so a finding shows again on rerun.
+for seeds in fuzz/corpus/*/; do
+  target=$(basename "$seeds")
+  corpus=build/fuzz/corpus/$target
+  rm -rf "$corpus" && mkdir -p "$corpus"
+  if ! "build/fuzz/fuzz/$target" -seed=1 -max_total_time=30 -timeout=10 \
+    -artifact_prefix=build/fuzz/ "$corpus" "$seeds" >"$corpus.log" 2>&1; then
+    tail -n 40 "$corpus.log"
+    echo "$target: a fault; its input is in build/fuzz/" >&2
+    exit 1
+  fi
+  echo "$target: $(grep -E '^(Done|round trip)' "$corpus.log" | tr '\n' ' ')"
 done
 echo "== package"
 deb=$(make_package)

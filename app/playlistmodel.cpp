@@ -56,13 +56,21 @@ bool isTagColumn(int column) {
     return column >= PlaylistModel::TitleColumn;
 }
 
-// A missing file's row says so; any row shows the title and length its playlist gave it.
-QString toolTip(const PlaylistEntry &entry) {
+// Cells show at most this many characters, and tooltips this many of a cell's whole text: a
+// list may name a path of megabytes, which no view lays out quickly.
+constexpr qsizetype MaxCellText = 300;
+constexpr qsizetype MaxTipText = 1000;
+
+// A cell's text too long to show whole is in its tooltip; a missing file's row says so; any row
+// shows the title and length its playlist gave it.
+QString toolTip(const PlaylistEntry &entry, const QString &text) {
     QStringList lines;
+    if (text.size() > MaxCellText)
+        lines << PlaylistTexts::shortened(text, MaxTipText);
     if (entry.kind == PlaylistEntry::Kind::Missing)
         lines << PlaylistTexts::notFoundTip();
     if (!entry.title.isEmpty())
-        lines << PlaylistTexts::titleTip(entry.title);
+        lines << PlaylistTexts::titleTip(PlaylistTexts::shortened(entry.title, MaxTipText));
     if (entry.length >= 0)
         lines << PlaylistTexts::lengthTip(entry.length);
     return lines.join(QLatin1Char('\n'));
@@ -141,9 +149,7 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
     const PlaylistEntry &row = entry(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        if (isTagColumn(index.column()))
-            return tagCell(row, tagsOf(row), index.column());
-        return cell(row, index.column());
+        return PlaylistTexts::shortened(text(row, index.column()), MaxCellText);
     case Qt::CheckStateRole:
         if (index.column() == NameColumn)
             return row.checked ? Qt::Checked : Qt::Unchecked;
@@ -155,12 +161,16 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const {
             return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
         return {};
     case Qt::ToolTipRole: {
-        const QString tip = toolTip(row);
+        const QString tip = toolTip(row, text(row, index.column()));
         return tip.isEmpty() ? QVariant() : tip;
     }
     default:
         return {};
     }
+}
+
+QString PlaylistModel::text(const PlaylistEntry &row, int column) const {
+    return isTagColumn(column) ? tagCell(row, tagsOf(row), column) : cell(row, column);
 }
 
 Qt::ItemFlags PlaylistModel::flags(const QModelIndex &index) const {

@@ -157,6 +157,8 @@ private:
     class ReorderEdit;
     class MarksEdit;
 
+    // The whole text of a cell; the view shows its start and end.
+    QString text(const PlaylistEntry &row, int column) const;
     void record(QUndoCommand *edit);
     int removeEntries(bool (*isRemoved)(const PlaylistEntry &entry));
     qint64 numberKey(const StoredRow &row, int column) const;

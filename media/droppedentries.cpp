@@ -2,6 +2,7 @@
 
 #include "media/filequery.h"
 #include "media/readingorder.h"
+#include "platform/filefacts.h"
 #include "platform/folderlisting.h"
 #include "playlist/playlistfile.h"
 #include "playlist/playlistformat.h"
@@ -21,6 +22,9 @@ public:
 
     // Each answers false once the drop holds more than there is room for, or is stopped.
     bool addPath(const QString &path) {
+        // A URI's "%00" makes a path that names no file, however it goes on.
+        if (!FileFacts::systemName(path))
+            return true;
         const QFileInfo info(path);
         if (info.isDir())
             return addFolder(QDir::cleanPath(info.absoluteFilePath()));

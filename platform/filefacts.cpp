@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <climits>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -17,18 +19,25 @@ qint64 nanoseconds(const struct statx_timestamp &time) {
     return time.tv_sec * 1000000000 + time.tv_nsec;
 }
 
-// The system would read such a name only up to its NUL, and so answer for another one.
-bool namesNothing(const QString &path) {
-    return path.contains(QChar(0));
-}
-
 } // namespace
 
+std::optional<QByteArray> FileFacts::systemName(const QString &path) {
+    // Every character takes at least one byte, so the longest names are refused unencoded.
+    if (path.size() > PATH_MAX)
+        return std::nullopt;
+    QByteArray name = QFile::encodeName(path);
+    // The system would read a name only up to its NUL, and so answer for another one.
+    if (name.size() > PATH_MAX || name.contains('\0'))
+        return std::nullopt;
+    return name;
+}
+
 std::optional<FileFacts> FileFacts::of(const QString &path) {
-    if (namesNothing(path))
+    const std::optional<QByteArray> name = systemName(path);
+    if (!name)
         return std::nullopt;
     struct statx status {};
-    if (statx(AT_FDCWD, QFile::encodeName(path).constData(), 0,
+    if (statx(AT_FDCWD, name->constData(), 0,
               STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | STATX_BTIME, &status) != 0)
         return std::nullopt;
     FileFacts facts;
@@ -46,8 +55,7 @@ std::optional<FileFacts> FileFacts::of(const QString &path) {
 }
 
 bool FileFacts::exists(const QString &path) {
-    if (namesNothing(path))
-        return false;
+    const std::optional<QByteArray> name = systemName(path);
     struct statx status {};
-    return statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_TYPE, &status) == 0;
+    return name && statx(AT_FDCWD, name->constData(), 0, STATX_TYPE, &status) == 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -23,4 +24,7 @@ struct FileFacts {
     static std::optional<FileFacts> of(const QString &path);
     // Whether an entry can be reached at path: the same question, with no times to convert.
     static bool exists(const QString &path);
+    // The bytes the system names path by, or nothing for a path that names no file and is never
+    // looked up: one with a NUL, or one longer than PATH_MAX bytes.
+    static std::optional<QByteArray> systemName(const QString &path);
 };

@@ -34,12 +34,20 @@ public:
     // The path relative to the target's folder ("../" where needed), for a local row that is to
     // be written relative; nothing for a list and a file that share no folder but the root.
     std::optional<QString> relativePath(const PlaylistEntry &row) const;
-    // PLS, M3U and ASX: the path as it stands unless players would misread it.
+    // Every form reads back as the row's path, in its format. An address stays as it stands,
+    // but for what list texts drop (listtext.h), escaped; a relative name that would read as
+    // something else ("file:a", "[playlist]") gets "./" before it, and a Linux path that starts
+    // like a drive ("/c:/a") "/." before it.
+    //
+    // PLS, M3U and ASX: the path as it stands unless players would misread it ("#", "?", "%"
+    // and two hex digits, blanks at either end, what list texts drop); such a path is a
+    // percent-encoded file:// URI.
     QString plain(const PlaylistEntry &row) const;
     // RAM: "file://" and the path, escaped where a URI needs it; the drive letters and
     // backslashes of Windows paths stay as they are.
     QString ram(const PlaylistEntry &row) const;
-    // XSPF: a URI always; a relative reference where reading it back as a path is safe.
+    // XSPF: a URI always; a relative reference, escaped as a URI, where the row is written
+    // relative.
     QString xspf(const PlaylistEntry &row) const;
 
 private:

@@ -3,6 +3,7 @@
 #include "media/filequery.h"
 #include "platform/atomicfile.h"
 #include "platform/regularfile.h"
+#include "playlist/listtext.h"
 #include "playlist/playlistformat.h"
 #include "playlist/playlistreader.h"
 #include "playlist/playlisttexts.h"
@@ -119,9 +120,8 @@ ResolvedEntry resolveEntry(const ListedEntry &entry, const QDir &listFolder) {
         resolved.address = true;
     if (!resolved.address && !takeWindowsLocation(resolved, listFolder)) {
         // Relative entries were relative to the playlist's folder wherever it was made.
-        resolved.relative = QDir::isRelativePath(resolved.path);
-        resolved.path = QDir::cleanPath(
-            resolved.relative ? listFolder.absoluteFilePath(resolved.path) : resolved.path);
+        resolved.relative = !resolved.path.startsWith(u'/');
+        resolved.path = pathFrom(listFolder, resolved.path);
     }
     return resolved;
 }
@@ -152,9 +152,13 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
     const Result<QByteArray> bytes = readPlaylistBytes(path);
     if (!bytes.ok())
         return bytes.failure();
+    return loadPlaylistBytes(bytes.value(), path);
+}
+
+Result<LoadedPlaylist> loadPlaylistBytes(const QByteArray &bytes, const QString &path) {
     // Lists come under many names ("list.php"): what the content says wins over the extension.
     // Every format's own marks are ASCII, so any reading of the text shows them.
-    const PlaylistText text = decodePlaylistText(bytes.value());
+    const PlaylistText text = decodePlaylistText(bytes);
     const FormatInfo *format = formatToRead(text.text, path);
     if (!format)
         return Failure{FailureKind::UnknownFormat, PlaylistTexts::cannotOpenFormat(path)};
@@ -163,15 +167,17 @@ Result<LoadedPlaylist> loadPlaylistFile(const QString &path) {
     const Result<std::vector<ListedEntry>> entries =
         text.sure || format->alwaysUtf8
             ? readPlaylistEntries(format->format, text.text, path)
-            : readLegacyEntries(format->format, bytes.value(), path, QDir(listFolder));
+            : readLegacyEntries(format->format, bytes, path, QDir(listFolder));
     if (!entries.ok())
         return entries.failure();
 
     LoadedPlaylist loaded;
     loaded.rows = rowsFor(entries.value(), listFolder);
     for (PlaylistEntry &row : loaded.rows) {
-        // Vantrel's own ASX gives a row without a title its file's name; any other title is kept.
-        if (format->format == PlaylistFormat::Asx && row.isLocal() && row.title == row.name)
+        // Vantrel's own ASX gives a row without a title its file's name, as a list text; any
+        // other title is kept.
+        if (format->format == PlaylistFormat::Asx && row.isLocal() && !row.title.isEmpty() &&
+            row.title == listText(row.name).trimmed())
             row.title.clear();
         if (row.kind == PlaylistEntry::Kind::Missing && loaded.missingCount++ < MissingNamed)
             loaded.firstMissing << row.path;

@@ -54,6 +54,8 @@ struct LoadedPlaylist {
 // extension or its content names (UnknownFormat), or more entries than the table holds. No
 // input can block or exhaust the program.
 Result<LoadedPlaylist> loadPlaylistFile(const QString &path);
+// The same for bytes already read from the file at path.
+Result<LoadedPlaylist> loadPlaylistBytes(const QByteArray &bytes, const QString &path);
 
 // Writes every row to target in the format its extension selects. The old file is replaced
 // only once every byte of the new one has reached the disk, and keeps its owner, mode and

@@ -29,7 +29,7 @@ qsizetype titleComma(QStringView info) {
 
 // "#EXTINF:<seconds>[ attributes],<title>"; seconds may be -1 for unknown.
 void readExtinf(QStringView info, ListedEntry &entry) {
-    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,9})(?!\\d)"));
+    static const QRegularExpression seconds(QStringLiteral("^\\s*(-?\\d{1,10})(?!\\d)"));
     const qsizetype comma = titleComma(info);
     const QRegularExpressionMatch match = seconds.match(info.left(comma));
     bool ok = false;
@@ -64,9 +64,11 @@ void keep(NumberedValues &values, int number, QStringView value) {
 // The first line of text that is not blank, found without splitting the whole text.
 QStringView firstLine(QStringView text) {
     for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
+        // Qt's own search: a list may be one line of megabytes.
+        const qsizetype feed = text.indexOf(u'\n', start);
+        const qsizetype lineEnd = feed < 0 ? text.size() : feed;
+        const qsizetype cr = text.left(lineEnd).indexOf(u'\r', start);
+        const qsizetype end = cr < 0 ? lineEnd : cr;
         const QStringView line = text.mid(start, end - start);
         if (!line.trimmed().isEmpty())
             return line;

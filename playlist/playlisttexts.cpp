@@ -8,11 +8,11 @@
 // Paths go to arg() in one call with the numbers: a path may itself hold "%1".
 namespace PlaylistTexts {
 
-QString shortened(const QString &text) {
-    if (text.size() <= MaxQuoted)
+QString shortened(const QString &text, qsizetype maximum) {
+    if (text.size() <= maximum)
         return text;
-    qsizetype head = (MaxQuoted - 1) / 2;
-    qsizetype tail = text.size() - (MaxQuoted - 1 - head);
+    qsizetype head = (maximum - 1) / 2;
+    qsizetype tail = text.size() - (maximum - 1 - head);
     // Never cut a character made of two code units in half.
     if (text.at(head - 1).isHighSurrogate())
         --head;

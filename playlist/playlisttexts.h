@@ -8,9 +8,9 @@
 // screen.
 namespace PlaylistTexts {
 
-// At most MaxQuoted characters: the start and the end of text with "…" between them.
+// At most maximum characters: the start and the end of text with "…" between them.
 inline constexpr int MaxQuoted = 120;
-QString shortened(const QString &text);
+QString shortened(const QString &text, qsizetype maximum = MaxQuoted);
 
 // The filter of the open dialog: every playlist it reads first, then each format, then every
 // file.

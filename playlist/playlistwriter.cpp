@@ -1,19 +1,22 @@
 #include "playlist/playlistwriter.h"
 
 #include "platform/codepage.h"
+#include "playlist/listtext.h"
 #include "playlist/playlistformat.h"
 #include "playlist/playlisttexts.h"
-
-#include <QRegularExpression>
 
 namespace {
 
 const QLatin1String LineEnd("\r\n");
 
-// A title goes on one line in every format.
-QString oneLine(const QString &title) {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
-    return QString(title).replace(lineBreaks, QStringLiteral(" "));
+// The profile rules take one pair of quotes off a value: a title in quotes gets another pair.
+QString plsTitle(const QString &title) {
+    const QString text = listText(title);
+    const QString trimmed = text.trimmed();
+    const bool quoted = trimmed.size() > 1 &&
+                        (trimmed.front() == u'"' || trimmed.front() == u'\'') &&
+                        trimmed.back() == trimmed.front();
+    return quoted ? u'"' + text + u'"' : text;
 }
 
 // "[h:]mm:ss", as ASX writes durations.
@@ -45,9 +48,10 @@ QString firstUnrepresentablePath(const std::vector<PlaylistEntry> &rows, const S
 
 // An XSPF element of a track, where it has a text.
 QString xspfElement(const QString &name, const QString &text) {
-    if (text.isEmpty())
+    const QString shown = listText(text);
+    if (shown.isEmpty())
         return {};
-    return QStringLiteral("      <%1>").arg(name) + oneLine(text).toHtmlEscaped() +
+    return QStringLiteral("      <%1>").arg(name) + shown.toHtmlEscaped() +
            QStringLiteral("</%1>").arg(name) + LineEnd;
 }
 
@@ -61,7 +65,7 @@ QString plsText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
         const QString title = singleTitle(songs[row]);
         text += QStringLiteral("File") + number + u'=' + locations.plain(rows[row]) + LineEnd;
         if (!title.isEmpty())
-            text += QStringLiteral("Title") + number + u'=' + oneLine(title) + LineEnd;
+            text += QStringLiteral("Title") + number + u'=' + plsTitle(title) + LineEnd;
         if (songs[row].length >= 0)
             text += QStringLiteral("Length") + number + u'=' + QString::number(songs[row].length) +
                     LineEnd;
@@ -77,9 +81,10 @@ QString m3uText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
     for (size_t row = 0; row < rows.size(); ++row) {
         const QString title = singleTitle(songs[row]);
         if (!title.isEmpty() || songs[row].length >= 0)
-            text += QStringLiteral("#EXTINF:%1,").arg(songs[row].length) + oneLine(title) + LineEnd;
+            text +=
+                QStringLiteral("#EXTINF:%1,").arg(songs[row].length) + listText(title) + LineEnd;
         for (const QString &directive : rows[row].directives)
-            text += oneLine(directive) + LineEnd;
+            text += listText(directive) + LineEnd;
         text += locations.plain(rows[row]) + LineEnd;
     }
     return text;
@@ -100,13 +105,15 @@ QString asxText(const std::vector<PlaylistEntry> &rows, const Songs &songs,
     QString text = QStringLiteral("<Asx Version = \"3.0\" > ") + LineEnd;
     for (size_t row = 0; row < rows.size(); ++row) {
         const TrackTags &song = songs[row];
-        const QString title = oneLine(song.title.isEmpty() ? rows[row].name : song.title);
+        // A title that shows nothing is none.
+        const QString given = listText(song.title);
+        const QString title = given.trimmed().isEmpty() ? listText(rows[row].name) : given;
         const QString path = locations.plain(rows[row]).toHtmlEscaped();
         text += QStringLiteral("<Entry>") + LineEnd;
         text += QStringLiteral("<Title >") + title.toHtmlEscaped() + QStringLiteral("</Title>") +
                 LineEnd;
         if (!song.artist.isEmpty())
-            text += QStringLiteral("<Author>") + oneLine(song.artist).toHtmlEscaped() +
+            text += QStringLiteral("<Author>") + listText(song.artist).toHtmlEscaped() +
                     QStringLiteral("</Author>") + LineEnd;
         if (song.length >= 0)
             text += QStringLiteral("<Duration value = \"") + clockTime(song.length) +

@@ -14,12 +14,10 @@
 //
 // A row is written as the file gave it: an address as it stands, an entry that was relative
 // relative to the target's folder, a title and a length in every format that holds them (from
-// the file's tags where the options ask for them and the list gave none), the
-// other "#EXT…" lines of an M3U after its "#EXTINF" line in M3U and M3U8. A path
-// that players would take for a URI or cut short ("#", "?", "%" and two hex digits) is written as
-// a percent-encoded file:// URI; RAM writes "file://" and the path escaped where a URI needs it.
-// A row without a title, a length or a relative origin, and with an ordinary path, is written
-// exactly as it always was.
+// the file's tags where the options ask for them and the list gave none), the other "#EXT…"
+// lines of an M3U after its "#EXTINF" line in M3U and M3U8. Every path reads back as itself
+// (EntryLocations says how); texts go as listText() makes them. A row without a title, a length
+// or a relative origin, and with an ordinary path, is written exactly as it always was.
 //
 // Refused with a message naming the target: an extension that selects no format, a path with a
 // line break, a character the character set cannot hold.

@@ -41,10 +41,11 @@ std::optional<QString> smbAddress(const QString &path) {
 } // namespace
 
 std::optional<WindowsLocation> windowsLocation(const QString &path, const QDir &listFolder) {
+    // A path from the root without a drive is a Linux path, whatever "\\" it holds.
     const qsizetype drive = afterDrive(path);
-    if (drive < 0 && !path.contains(u'\\'))
+    if (drive < 0 && (!path.contains(u'\\') || path.startsWith(u'/')))
         return std::nullopt;
-    if (FileFacts::exists(QDir::cleanPath(listFolder.absoluteFilePath(path))))
+    if (FileFacts::exists(pathFrom(listFolder, path)))
         return std::nullopt;
     if (path.startsWith(QLatin1String("\\\\"))) {
         if (std::optional<QString> address = smbAddress(path))
@@ -60,10 +61,14 @@ std::optional<WindowsLocation> windowsLocation(const QString &path, const QDir &
         return WindowsLocation{path.startsWith(u'/') ? path.mid(1) : path, false, false};
     }
     // Naming nothing either way, the path stays as written, so that a save loses nothing of it.
-    const QString found = QDir::cleanPath(listFolder.absoluteFilePath(slashed));
+    const QString found = pathFrom(listFolder, slashed);
     if (!FileFacts::exists(found))
         return std::nullopt;
-    return WindowsLocation{found, false, QDir::isRelativePath(slashed)};
+    return WindowsLocation{found, false, !slashed.startsWith(u'/')};
+}
+
+QString pathFrom(const QDir &folder, const QString &path) {
+    return QDir::cleanPath(path.startsWith(u'/') ? path : folder.absolutePath() + u'/' + path);
 }
 
 QString localFileName(const QString &path) {

@@ -15,6 +15,8 @@ namespace {
 
 // The five named entities and character references; anything else stays as it stands.
 QString unescaped(const QString &text) {
+    if (!text.contains(u'&'))
+        return text;
     static const QRegularExpression reference(
         QStringLiteral("&(?:(lt|gt|amp|quot|apos)|#(\\d+)|#x([0-9a-f]+));"),
         QRegularExpression::CaseInsensitiveOption);
@@ -108,9 +110,10 @@ QString baseOf(const QXmlStreamReader &xml, const QString &parentBase) {
 int seconds(const QString &milliseconds) {
     bool ok = false;
     const qint64 value = milliseconds.toLongLong(&ok);
-    if (!ok || value < 0 || value / 1000 >= std::numeric_limits<int>::max())
+    const qint64 rounded = value / 1000 + (value % 1000 >= 500 ? 1 : 0);
+    if (!ok || value < 0 || rounded > std::numeric_limits<int>::max())
         return -1;
-    return int((value + 500) / 1000);
+    return int(rounded);
 }
 
 // The element name of a tag's text in lower case, "/" first for an end tag.

@@ -127,7 +127,7 @@ void tst_Export::exportFolder_data() {
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<playlist version=\"1\" "
         "xmlns=\"http://xspf.org/ns/0/\">\r\n  <trackList>\r\n    <track>\r\n"
         "      <location>one.mp3</location>\r\n    </track>\r\n    <track>\r\n"
-        "      <location>two (2).ogg</location>\r\n    </track>\r\n  </trackList>\r\n"
+        "      <location>two%20(2).ogg</location>\r\n    </track>\r\n  </trackList>\r\n"
         "</playlist>\r\n";
     QTest::newRow("another file of the name is kept, the copy gets (2)")
         << Export{{u"b/one.mp3"_s, u"b/two.ogg"_s},

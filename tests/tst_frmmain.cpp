@@ -169,6 +169,17 @@ private Q_SLOTS:
         QTEST(w.messages(), "messages");
     }
 
+    // "%00" ends a name for the system, not for the URI: the path names no file.
+    void dropOfANulNamesNothing() {
+        Window w;
+        w.load(2);
+        QVERIFY(w.show());
+        QMimeData data;
+        data.setUrls({QUrl(u"file://"_s + w.dir.filePath("loose.mp3") + "%00/../notes.txt")});
+        w.drop(&data, w.rowPoint(-1));
+        QCOMPARE(w.names(), (QStringList{"x1", "x2"}));
+    }
+
     void dropPastTheRowBound() {
         Window w;
         w.load(MaxRows - 4);

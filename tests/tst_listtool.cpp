@@ -73,7 +73,9 @@ private Q_SLOTS:
                         QByteArray("../music/sub/c.mp3\n../music/a.mp3\n"
                                    "http://radio.example/stream\n../gone.mp3\n")},
               std::pair{u"lists/emoji.m3u"_s, QByteArray("../other/🎵.mp3\n")},
-              std::pair{u"lists/tagged.pls"_s, TaggedList}}) {
+              std::pair{u"lists/tagged.pls"_s, TaggedList},
+              std::pair{u"lists/odd.m3u"_s, QByteArray("#EXTINF:5,a\x01"
+                                                       "b\n100% pure.mp3\n./file:x.mp3\n")}}) {
             QFile list(at(name));
             QVERIFY(list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size());
         }
@@ -113,6 +115,14 @@ private Q_SLOTS:
             {"convert", "lists/mixed.m3u", "lists/mixed.m3u8"}, "", "", 0, "lists/mixed.m3u8",
             "#EXTM3U\r\n#EXTINF:123,Title one\r\ngone/x.mp3\r\n" + stream +
                 "\r\n../music/a.mp3\r\n");
+        row("convert: names and texts that xml cannot hold as they stand",
+            {"convert", "lists/odd.m3u", "lists/odd.xspf"}, "", "", 0, "lists/odd.xspf",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<playlist version=\"1\" "
+            "xmlns=\"http://xspf.org/ns/0/\">\r\n  <trackList>\r\n    <track>\r\n      "
+            "<location>100%25%20pure.mp3</location>\r\n      <title>ab</title>\r\n      "
+            "<duration>5000</duration>\r\n    </track>\r\n    <track>\r\n      "
+            "<location>./file:x.mp3</location>\r\n    </track>\r\n  </trackList>\r\n"
+            "</playlist>\r\n");
         row("convert: --relative from another folder",
             {"convert", "lists/mixed.m3u", "music/mixed.ram", "--relative"}, "", "", 0,
             "music/mixed.ram", "../lists/gone/x.mp3\r\n" + stream + "\r\na.mp3\r\n");

@@ -1,7 +1,12 @@
 #include "media/readingorder.h"
 #include "media/wildcardpattern.h"
+#include "playlist/playlistfile.h"
+#include "playlist/windowspath.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -14,11 +19,73 @@ struct MatchCase {
     Outcome outcome;
 };
 
-// The search pattern: which names it matches, and which patterns are no patterns.
+// The search pattern: which names it matches, and which patterns are no patterns. Names that
+// readers and players would take for something else, through every format.
 class TestNames : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
 private Q_SLOTS:
+    // Saved in every format and opened again, each row names the same path, with its title as
+    // lists write texts and the longest length; no file holds a NUL, and the XML ones stay
+    // readable.
+    void namesSurviveEveryFormat_data() {
+        QTest::addColumn<QString>("name"); // a path from the root, or below the list's folder
+        QTest::addColumn<bool>("relative");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("titleBack");
+        const auto row = [](const char *name, const QString &path, bool relative,
+                            const QString &title = {}, const QString &titleBack = {}) {
+            QTest::newRow(name) << path << relative << title << titleBack;
+        };
+        row("controls and U+FFFE, U+FFFF",
+            u"/m/a\x01"
+            "b\ufffe\uffff.mp3"_s,
+            false, u"t\x01\x7f\ufffex\uffff"_s, u"tx"_s);
+        row("a lone %, relative", u"100% pure.mp3"_s, true, u" 100% "_s, u"100%"_s);
+        row("a blank first", u" 01 leading.mp3"_s, true);
+        row("a blank last", u"/m/trailing.mp3 "_s, false);
+        row("ideographic blanks", u"\u3000歌\u3000"_s, true);
+        row("a folder of blanks", u"  /n"_s, true);
+        row("file:", u"file:x.mp3"_s, true);
+        row("http:", u"http:x.mp3"_s, true);
+        row("not a resource", u":/icons/new.png"_s, true);
+        row("a drive's form", u"c:/x.mp3"_s, true);
+        row("a drive's form from the root", u"/c:/x.mp3"_s, false);
+        row("a Windows root's form", u"\\x.mp3"_s, true);
+        row("a NUL", u"ok.mp3\0.x"_s, true);
+        row("quoted", u"'q'"_s, true, u"\"Live\""_s, u"\"Live\""_s);
+        row("other formats' first lines", u"[playlist]"_s, true);
+        row("RAM's end", u"--stop--"_s, true);
+        row("byte-order marks", u"\ufeffa\ufeff"_s, true);
+        row("a noncharacter beyond U+FFFF", u"/m/#\U000affff"_s, false);
+        row("a Linux name from the root with \\", u"/\\."_s, false);
+    }
+
+    void namesSurviveEveryFormat() {
+        QFETCH(QString, name);
+        QFETCH(bool, relative);
+        QFETCH(QString, title);
+        QFETCH(QString, titleBack);
+        constexpr int Longest = std::numeric_limits<int>::max();
+        const QString path = relative ? QDir::cleanPath(m_dir.path() + u'/' + name) : name;
+        const PlaylistEntry row{localFileName(path),          {},    path,    {},      {}, false,
+                                PlaylistEntry::Kind::Missing, title, Longest, relative};
+        for (const QString extension : {"pls", "m3u", "m3u8", "ram", "asx", "xspf"}) {
+            const QString list = m_dir.filePath(u"l."_s + extension);
+            QVERIFY(savePlaylistFile(list, {row}).ok());
+            QFile written(list);
+            QVERIFY(written.open(QIODevice::ReadOnly) && !written.readAll().contains('\0'));
+            const Result<LoadedPlaylist> loaded = loadPlaylistFile(list);
+            QVERIFY2(loaded.ok() && loaded.value().rows.size() == 1, qPrintable(extension));
+            const PlaylistEntry &back = loaded.value().rows.front();
+            QCOMPARE(back.path, path);
+            QCOMPARE(back.title, extension == u"ram"_s ? QString() : titleBack);
+            QCOMPARE(back.length, extension == u"ram"_s ? -1 : Longest);
+        }
+    }
+
     void matches_data() {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("name");

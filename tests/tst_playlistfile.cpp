@@ -217,6 +217,30 @@ private Q_SLOTS:
         row("relative where it can be: m3u", "/m/l.m3u", relative,
             "#EXTM3U\r\na.mp3\r\nsub/c.mp3\r\n/other/x.mp3\r\n/m/b.mp3\r\n"
             "file:///m/x%20%231.mp3\r\nhttp://r.example/?a=1&b=2\r\n");
+        // Blanks first in a relative name, last in any.
+        const Rows odd{entry("/m/ 01 leading.mp3", Kind::File, {}, -1, true),
+                       entry("/m/trailing.mp3 "),
+                       entry("/m/\u3000.mp3", Kind::File,
+                             "a\x01"
+                             "b\r\nc\ufffe",
+                             -1, true),
+                       entry(u"/m/ok.mp3\0.x"_s),
+                       entry("/c:/x.mp3"),
+                       entry("/m/file:x.mp3", Kind::File, {}, -1, true),
+                       entry("/m/100% pure.mp3", Kind::File, {}, -1, true)};
+        row("names a reader would misread: m3u", "/m/l.m3u", odd,
+            "#EXTM3U\r\nfile:///m/%2001%20leading.mp3\r\nfile:///m/trailing.mp3%20\r\n"
+            "#EXTINF:-1,ab c\r\nfile:///m/%E3%80%80.mp3\r\nfile:///m/ok.mp3%00.x\r\n"
+            "/./c:/x.mp3\r\n./file:x.mp3\r\n100% pure.mp3\r\n");
+        row("names a reader would misread: xspf", "/m/l.xspf", {odd[2], odd[4], odd[5], odd[6]},
+            XspfStart + xspfTrack("%E3%80%80.mp3", "      <title>ab c</title>\r\n") +
+                xspfTrack("file:///./c:/x.mp3") + xspfTrack("./file:x.mp3") +
+                xspfTrack("100%25%20pure.mp3") + XspfEnd);
+        row("names a reader would misread: asx", "/m/l.asx",
+            {odd[2], odd[3], entry("http://h/a\x01", Kind::Address, "\x01 ")},
+            AsxStart + asxEntry("ab c", "file:///m/%E3%80%80.mp3") +
+                asxEntry("ok.mp3.x", "file:///m/ok.mp3%00.x") + asxEntry("a", "http://h/a%01") +
+                AsxEnd);
         row("refused: line feed", "/l/l.m3u", {entry("/m/a\nb.mp3")}, {}, "UTF-8",
             "无法保存“/l/l.m3u”：路径“/m/a\nb.mp3”中含有换行符，不能写入列表文件。");
         row("refused: not in gbk", "/l/l.pls", {entry("/m/🎵.mp3")}, {}, "GBK",
@@ -599,6 +623,23 @@ private Q_SLOTS:
                  QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
         QCOMPARE(model.data(model.index(1, PlaylistModel::PathColumn), Qt::ToolTipRole),
                  "找不到此文件");
+    }
+
+    // A NUL or more than PATH_MAX bytes name no file: missing rows, the NUL never written; the
+    // table shows the start and the end of a long path, its tooltip more.
+    void entriesThatNameNoFile() {
+        const QString longName = QString(5000, u'x') + ".mp3";
+        w->open(w->make("l.m3u", QByteArray("a.mp3\0.x\n", 9) + longName.toUtf8() + "\n"));
+        const QString nul = at("a.mp3") + QChar(0) + ".x", longPath = at(longName);
+        QCOMPARE(rows(), (QList<Row>{{Kind::Missing, nul, {}, -1, true},
+                                     {Kind::Missing, longPath, {}, -1, true}}));
+        saveAs("copy.m3u");
+        QCOMPARE(w->read("copy.m3u"), "#EXTM3U\r\nfile://" + bytesAt("a.mp3") + "%00.x\r\n" +
+                                          longName.toUtf8() + "\r\n");
+        const QModelIndex cell = w->form.model().index(1, PlaylistModel::PathColumn);
+        QCOMPARE(cell.data().toString(), longPath.left(149) + "…" + longPath.right(150));
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(),
+                 longPath.left(499) + "…" + longPath.right(500) + "\n找不到此文件");
     }
 
     void fullTable() {
