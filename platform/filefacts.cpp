@@ -21,9 +21,12 @@ qint64 nanoseconds(const struct statx_timestamp &time) {
 
 } // namespace
 
+bool FileFacts::isTooLong(const QString &path) {
+    return path.size() > PATH_MAX;
+}
+
 std::optional<QByteArray> FileFacts::systemName(const QString &path) {
-    // Every character takes at least one byte, so the longest names are refused unencoded.
-    if (path.size() > PATH_MAX)
+    if (isTooLong(path))
         return std::nullopt;
     QByteArray name = QFile::encodeName(path);
     // The system would read a name only up to its NUL, and so answer for another one.

@@ -27,4 +27,7 @@ struct FileFacts {
     // The bytes the system names path by, or nothing for a path that names no file and is never
     // looked up: one with a NUL, or one longer than PATH_MAX bytes.
     static std::optional<QByteArray> systemName(const QString &path);
+    // Whether path is longer than any the system takes, told without encoding it: every
+    // character takes at least one byte.
+    static bool isTooLong(const QString &path);
 };

@@ -68,7 +68,10 @@ std::optional<WindowsLocation> windowsLocation(const QString &path, const QDir &
 }
 
 QString pathFrom(const QDir &folder, const QString &path) {
-    return QDir::cleanPath(path.startsWith(u'/') ? path : folder.absolutePath() + u'/' + path);
+    const QString joined = path.startsWith(u'/') ? path : folder.absolutePath() + u'/' + path;
+    // Such a path names no file and stays as written: cleaning megabytes of it would cost more
+    // than the rest of an Open.
+    return FileFacts::isTooLong(joined) ? joined : QDir::cleanPath(joined);
 }
 
 QString localFileName(const QString &path) {

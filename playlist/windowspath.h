@@ -23,8 +23,9 @@ struct WindowsLocation {
 // way (it stays as written).
 std::optional<WindowsLocation> windowsLocation(const QString &path, const QDir &listFolder);
 
-// The clean absolute path that path names from folder: itself when it starts at the root. A
-// leading ":" is part of a name (QDir would take ":/a" for one of the program's resources).
+// The clean absolute path that path names from folder: itself when it starts at the root, not
+// cleaned when it is too long to name a file. A leading ":" is part of a name (QDir would take
+// ":/a" for one of the program's resources).
 QString pathFrom(const QDir &folder, const QString &path);
 
 // The file name of a local path: after its last "/", or its last "\" in a Windows path kept as
