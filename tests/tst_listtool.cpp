@@ -189,6 +189,11 @@ private Q_SLOTS:
                 stream + "\" />\r\n<Ref href = \"" + stream + "\"/>\r\n</Entry>\r\n</Asx>\r\n");
         row("convert --tags: ram holds none", {"convert", "lists/tagged.pls", "t.ram", "--tags"},
             "", "", 0, "t.ram", "tagged/song.mp3\r\ntagged/song.mp3\r\n" + stream + "\r\n");
+        row("convert --tags: m3u8", {"convert", "lists/tagged.pls", "t.m3u8", "--tags"}, "", "", 0,
+            "t.m3u8",
+            "#EXTM3U\r\n#EXTINF:2,Own\r\ntagged/song.mp3\r\n#EXTINF:2,王菲 - Morning Song\r\n"
+            "tagged/song.mp3\r\n" +
+                stream + "\r\n");
         row("export --tags: pls", {"export", "lists/tagged.pls", "out", "--tags"}, "",
             "vantrel-list：导出完成！复制了1个文件。\n列表已写入“" + root +
                 "/out/tagged.pls”，数据已全部写入磁盘。\n",
