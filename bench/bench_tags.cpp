@@ -3,6 +3,7 @@
 // properties. Then reads a full table's 32,767 songs (the same files under more names) and
 // reports the longest pause of the loader's thread and what the cache holds for them.
 
+#include "bench/testsongs.h"
 #include "media/tagloader.h"
 
 #include <QCoreApplication>
@@ -27,24 +28,12 @@ constexpr int Songs = 10000;
 constexpr int TableRows = 32767;
 constexpr int Rounds = 3;
 
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
-// The test songs, each copied under many names: an MP3, a FLAC and an Ogg Vorbis file.
+// The test songs, each copied under many names.
 QStringList makeSongs(const QTemporaryDir &dir) {
-    const QString data = QStringLiteral(VANTREL_TEST_DATA);
-    const QString suffixes[] = {QStringLiteral("mp3"), QStringLiteral("flac"),
-                                QStringLiteral("ogg")};
-    QByteArray songs[3];
-    for (int i = 0; i < 3; ++i)
-        songs[i] = bytesOf(data + QStringLiteral("/tagged.") + suffixes[i]);
+    const std::array<QByteArray, 3> songs = testSongs();
     QStringList paths;
     for (int i = 0; i < Songs; ++i) {
-        QFile file(dir.filePath(QStringLiteral("歌曲 %1.%2").arg(i).arg(suffixes[i % 3])));
+        QFile file(dir.filePath(QStringLiteral("歌曲 %1.%2").arg(i).arg(SongSuffixes[i % 3])));
         if (!file.open(QIODevice::WriteOnly) || file.write(songs[i % 3]) != songs[i % 3].size())
             qFatal("cannot write %s", qPrintable(file.fileName()));
         paths << file.fileName();

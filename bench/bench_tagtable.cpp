@@ -3,6 +3,7 @@
 // timer probe) and the heap the tags add, against the same table whose files hold no tags.
 #include "app/frmmain.h"
 #include "app/playlistmodel.h"
+#include "bench/testsongs.h"
 #include "media/tagloader.h"
 #include "platform/platform.h"
 
@@ -25,13 +26,6 @@ namespace {
 // Files a folder, as a music library keeps them.
 constexpr int Songs = 300;
 
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return file.readAll();
-}
-
 void write(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -40,16 +34,12 @@ void write(const QString &path, const QByteArray &bytes) {
 
 // A full table of songs: copies of the test songs, or files of the same names that hold no tags.
 std::vector<PlaylistEntry> table(const QTemporaryDir &dir, bool tagged) {
-    const QString data = QStringLiteral(VANTREL_TEST_DATA);
-    const QString suffixes[] = {QStringLiteral("mp3"), QStringLiteral("flac"),
-                                QStringLiteral("ogg")};
-    QByteArray songs[3];
-    for (int i = 0; i < 3; ++i)
-        songs[i] = tagged ? bytesOf(data + QStringLiteral("/tagged.") + suffixes[i])
-                          : QByteArray(4096, 'x');
+    std::array<QByteArray, 3> songs = testSongs();
+    if (!tagged)
+        songs.fill(QByteArray(4096, 'x'));
     std::vector<PlaylistEntry> rows;
     for (int i = 0; i < MaxRows; ++i) {
-        const QString suffix = suffixes[i % 3];
+        const QString suffix = SongSuffixes[i % 3];
         const QString folder = dir.filePath(QString::number(i / Songs));
         if (i % Songs == 0 && !QDir().mkpath(folder))
             qFatal("cannot make %s", qPrintable(folder));
